@@ -1,0 +1,1 @@
+#include "engine/cp1251.h"

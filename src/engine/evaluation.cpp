@@ -1,0 +1,1 @@
+#include "engine/evaluation.h"

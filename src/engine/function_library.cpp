@@ -1,0 +1,1 @@
+#include "engine/function_library.h"

@@ -1,0 +1,1 @@
+#include "engine/math_parser.h"
