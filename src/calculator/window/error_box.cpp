@@ -3,8 +3,8 @@
 #include <QMessageBox>
 #include <string>
 
+#include "calculator/error_text.h"
 #include "calculator/window/app_identity.h"
-#include "calculator/window/error_text.h"
 #include "engine/cp1251.h"
 
 namespace zhcalc {
@@ -15,6 +15,26 @@ ErrorBoxSink& errorBoxSink() {
     return sink;
 }
 
+void showBox(QWidget* parent, const QString& text, QMessageBox::Icon icon) {
+    if (errorBoxSink()) {
+        errorBoxSink()(applicationTitle(), text, icon == QMessageBox::Critical);
+        return;
+    }
+    QMessageBox box(icon, applicationTitle(), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+// The core words the box for std exceptions; anything else still gets a box.
+std::string errorBoxTextOf(const std::exception_ptr& error) {
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::exception& e) {
+        return errorBoxText(e);
+    } catch (...) {
+        return errorBoxText(std::string_view("Unknown error"));
+    }
+}
+
 }  // namespace
 
 void setErrorBoxSink(ErrorBoxSink sink) {
@@ -22,19 +42,18 @@ void setErrorBoxSink(ErrorBoxSink sink) {
 }
 
 void showErrorBox(QWidget* parent, const QString& text) {
-    if (errorBoxSink()) {
-        errorBoxSink()(applicationTitle(), text);
-        return;
-    }
-    QMessageBox box(QMessageBox::Critical, applicationTitle(), text, QMessageBox::Ok, parent);
-    box.exec();
+    showBox(parent, text, QMessageBox::Critical);
+}
+
+void showMessageBox(QWidget* parent, const QString& text) {
+    showBox(parent, text, QMessageBox::NoIcon);
 }
 
 void showErrorBoxFor(QWidget* parent, const std::exception_ptr& error) {
     // Reporting must not fail in turn: the caller is a handler at the edge of the
     // event loop, and nothing may escape from there.
     try {
-        showErrorBox(parent, QString::fromStdString(cp1251ToUtf8(errorBoxText(error))));
+        showErrorBox(parent, QString::fromStdString(cp1251ToUtf8(errorBoxTextOf(error))));
     } catch (...) {
     }
 }

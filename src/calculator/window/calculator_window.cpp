@@ -1,0 +1,349 @@
+#include "calculator/window/calculator_window.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QTimer>
+#include <cstring>
+#include <set>
+
+#include "calculator/window/app_identity.h"
+#include "calculator/window/colour_key.h"
+#include "calculator/window/control_factory.h"
+#include "calculator/window/error_box.h"
+#include "calculator/window/frames.h"
+#include "calculator/window/layout.h"
+#include "calculator/window/locale_watcher.h"
+#include "calculator/window/mail_label.h"
+#include "calculator/window/tray_minimizer.h"
+#include "calculator/window/window_menu.h"
+#include "engine/cp1251.h"
+
+namespace zhcalc {
+namespace {
+
+QString fromCp1251(std::string_view text) {
+    return QString::fromStdString(cp1251ToUtf8(text));
+}
+
+// Hints keep their line breaks; the tooltip wants a plain newline between lines.
+QString hintText(std::string_view cp1251) {
+    return fromCp1251(cp1251).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+QWidget* parentFor(layout::Parent parent, QWidget* window) {
+    switch (parent) {
+        case layout::Parent::Panel1:
+            return window->findChild<QWidget*>(QStringLiteral("Panel1"));
+        case layout::Parent::ControlBar1:
+            return window->findChild<QWidget*>(QStringLiteral("ControlBar1"));
+        case layout::Parent::Window:
+            break;
+    }
+    return window;
+}
+
+// The colour whose pixels are holes in the window.
+QRgb transparentKey() {
+    return controls::resolveColor(layout::kTransparentColor).rgb();
+}
+
+bool isDecoration(layout::ControlClass kind) {
+    using enum layout::ControlClass;
+    return kind == BackGround || kind == Label3D || kind == Bevel || kind == Panel ||
+           kind == ControlBar;
+}
+
+}  // namespace
+
+// Shows the core's changes as they happen and paints what changed when the core asks,
+// so that the display is on screen before a tone holds the GUI thread.
+class CalculatorWindow::PanelView : public PanelListener {
+  public:
+    explicit PanelView(CalculatorWindow& window) : window_(window) {}
+
+    void displaySet(const std::string& text) override {
+        factory::setLabelCaption(window_.display_, fromCp1251(text));
+        dirty_.insert(window_.display_);
+    }
+    void commaVisibleSet(bool visible) override {
+        QWidget* comma = widgetFor("SBzpt");
+        if (comma->isVisibleTo(&window_) == visible) return;
+        comma->setVisible(visible);
+        window_.scheduleColourKey();
+    }
+    void keyEnabledSet(const Key& key, bool enabled) override {
+        QWidget* widget = widgetFor(key.name);
+        if (widget->isEnabled() == enabled) return;
+        widget->setEnabled(enabled);
+        dirty_.insert(widget);
+    }
+    void showNow() override {
+        for (QWidget* widget : dirty_) {
+            if (widget->isVisible()) widget->repaint();
+        }
+        dirty_.clear();
+    }
+
+  private:
+    QWidget* widgetFor(std::string_view name) const {
+        for (const auto& [key, widget] : window_.keys_) {
+            if (key->name == name) return widget;
+        }
+        throw std::logic_error("the window has no key " + std::string(name));
+    }
+
+    CalculatorWindow& window_;
+    std::set<QWidget*> dirty_;
+};
+
+CalculatorWindow::CalculatorWindow(SoundService& sound, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint) {
+    setObjectName(QStringLiteral("SbSetup1"));
+    setWindowTitle(calculatorWindowCaption());
+    setFixedSize(layout::kClientWidth, layout::kClientHeight);
+    setFont(factory::fontFor(layout::kWindowFont));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, controls::resolveColor(layout::kWindowColor));
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    // The separator is in force before anything renders a number.
+    locale_ = new LocaleWatcher(this, [this] { updateConstantHints(); });
+    panel_ = std::make_unique<CalcPanel>(sound, messages_, clipboard_);
+    view_ = std::make_unique<PanelView>(*this);
+
+    buildControls();
+    buildMenuAndTray();
+    routeKeyPresses();
+    updateConstantHints();
+    panel_->setListener(view_.get());
+}
+
+CalculatorWindow::~CalculatorWindow() {
+    panel_->setListener(nullptr);
+}
+
+QString CalculatorWindow::displayText() const {
+    return factory::labelCaption(display_);
+}
+
+void CalculatorWindow::buildControls() {
+    // Decorations first (they stay below), then the keys, then the image keys and the
+    // strip at the bottom, in the layout's order.
+    for (const auto& row : layout::otherControls()) {
+        if (!isDecoration(row.kind)) continue;
+        QWidget* widget = nullptr;
+        QWidget* parent = parentFor(row.parent, this);
+        switch (row.kind) {
+            case layout::ControlClass::BackGround:
+                widget = factory::createBackground(parent, row);
+                break;
+            case layout::ControlClass::Label3D:
+                widget = factory::createLabel3D(
+                    parent, row,
+                    std::strcmp(row.name, "Label3D1") == 0
+                        ? std::function<void()>([this] { guarded([this] { openAboutWindow(); }); })
+                        : std::function<void()>());
+                break;
+            case layout::ControlClass::Bevel:
+                widget = new Bevel(parent);
+                break;
+            case layout::ControlClass::Panel:
+                widget = new LoweredPanel(parent);
+                break;
+            default:
+                widget = new ControlBar(parent);
+                break;
+        }
+        widget->setObjectName(QString::fromUtf8(row.name));
+        widget->setGeometry(row.geometry);
+        if (*row.hint != '\0') widget->setToolTip(QString::fromUtf8(row.hint));
+    }
+    display_ = findChild<QWidget*>(QStringLiteral("r3dDisplay"));
+    buildKeys();
+    buildStrip();
+}
+
+void CalculatorWindow::buildKeys() {
+    for (const Key& key : kKeys) {
+        QWidget* widget = nullptr;
+        const auto click = [this, &key] { pressKey(key); };
+        if (key.imageKey) {
+            const auto* row = layout::findControl(std::string(key.name).c_str());
+            widget = factory::createImageKey(this, *row, click);
+        } else {
+            const auto* row = layout::findShapeKey(std::string(key.name).c_str());
+            widget = factory::createShapeKey(this, *row, fromCp1251(key.caption), click);
+        }
+        widget->setToolTip(hintText(key.hint));
+        widget->setEnabled(panel_->isEnabled(key));
+        widget->setVisible(panel_->isVisible(key));
+        keys_.emplace_back(&key, widget);
+    }
+}
+
+void CalculatorWindow::buildStrip() {
+    for (const auto& row : layout::otherControls()) {
+        QWidget* parent = parentFor(row.parent, this);
+        const QString name = QString::fromUtf8(row.name);
+        switch (row.kind) {
+            case layout::ControlClass::CheckBox: {
+                auto* box = new QCheckBox(QString::fromUtf8(row.caption), parent);
+                box->setObjectName(name);
+                box->setGeometry(row.geometry);
+                // "Rom" protects every register, "romN" register N.
+                const int n = name == QLatin1String("Rom") ? 0 : name.mid(3).toInt();
+                connect(box, &QCheckBox::toggled, this, [this, n](bool on) {
+                    guarded([&] {
+                        n == 0 ? panel_->setAllProtected(on) : panel_->setProtected(n, on);
+                    });
+                });
+                break;
+            }
+            case layout::ControlClass::ToggleSwitch: {
+                const int n = name.mid(6).toInt();
+                switches_.at(static_cast<std::size_t>(n - 1)) = factory::createToggleSwitch(
+                    parent, row, [this, n](bool on) { switchToggled(n, on); });
+                break;
+            }
+            case layout::ControlClass::UrlLabel: {
+                auto* label = new MailLabel(parent);
+                label->setObjectName(name);
+                label->setGeometry(row.geometry);
+                label->setFont(factory::fontFor(row.font));
+                label->setText(QString::fromUtf8(row.caption));
+                label->setAddress(QString::fromUtf8(layout::kMailAddress));
+                break;
+            }
+            default:
+                break;
+        }
+    }
+}
+
+void CalculatorWindow::buildMenuAndTray() {
+    const auto item = [this](const char* caption, QKeySequence shortcut, void (CalcPanel::*op)()) {
+        WindowMenuItem entry{QString::fromUtf8(caption), shortcut, {}};
+        if (op != nullptr) entry.action = [this, op] { guarded([&] { ((*panel_).*op)(); }); };
+        return entry;
+    };
+    menu_ = new WindowMenu(
+        this, {
+                  item("Копировать", QKeySequence(Qt::CTRL | Qt::Key_C), &CalcPanel::copy),
+                  item("Вставить", QKeySequence(Qt::CTRL | Qt::Key_V), &CalcPanel::paste),
+                  item("Выре", QKeySequence(), nullptr),
+                  item("Вырезать", QKeySequence(Qt::CTRL | Qt::Key_X), &CalcPanel::cut),
+              });
+    tray_ = new TrayMinimizer(this, factory::trayIcon());
+}
+
+void CalculatorWindow::routeKeyPresses() {
+    // Every control hands its typed characters to the keyboard map; the filter sees
+    // each key press once, at the widget that has the focus.
+    installEventFilter(this);
+    for (QWidget* child : findChildren<QWidget*>())
+        child->installEventFilter(this);
+}
+
+bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const QWidget* focus = QApplication::focusWidget();
+        const bool receiver = focus != nullptr ? watched == focus : watched == this;
+        if (receiver) typed(*static_cast<QKeyEvent*>(event));
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void CalculatorWindow::typed(const QKeyEvent& event) {
+    std::string characters = utf8ToCp1251(event.text().toStdString());
+    if (characters.empty()) {
+        switch (event.key()) {
+            case Qt::Key_Backspace:
+                characters = "\b";
+                break;
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+                characters = "\r";
+                break;
+            case Qt::Key_Escape:
+                characters = "\x1b";
+                break;
+            default:
+                return;
+        }
+    }
+    guarded([&] {
+        for (char c : characters)
+            panel_->formKeyPress(c);
+    });
+}
+
+void CalculatorWindow::pressKey(const Key& key) {
+    guarded([&] { panel_->press(key); });
+}
+
+void CalculatorWindow::switchToggled(int n, bool on) {
+    guarded([&] { on ? panel_->switchOn(n) : panel_->switchOff(n); });
+    switches_.at(static_cast<std::size_t>(n - 1))
+        ->setToolTip(fromCp1251(panel_->registers().switchHint(n)));
+}
+
+void CalculatorWindow::updateConstantHints() {
+    for (const auto& [key, widget] : keys_) {
+        if (key->action == KeyAction::AppendPi || key->action == KeyAction::AppendE) {
+            widget->setToolTip(hintText(keyHint(*key)));
+        }
+    }
+}
+
+void CalculatorWindow::openAboutWindow() {
+    // The about window arrives with its own module; until then the label does nothing.
+}
+
+template <typename Operation>
+void CalculatorWindow::guarded(Operation&& operation) {
+    runGuarded(this, std::forward<Operation>(operation));
+}
+
+void CalculatorWindow::centreOnScreen() {
+    const QScreen* screen =
+        this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) return;
+    // The outer size the frame adds to the client area, as designed.
+    const QSize outer(486, 344);
+    const QRect area = screen->availableGeometry();
+    move(area.center() - QPoint(outer.width() / 2, outer.height() / 2));
+}
+
+void CalculatorWindow::showEvent(QShowEvent* event) {
+    if (!centred_) {
+        centred_ = true;
+        centreOnScreen();
+    }
+    QWidget::showEvent(event);
+    // The colour key follows the first picture of the window.
+    if (windowMasksSupported()) applyColourKey(*this, transparentKey());
+}
+
+void CalculatorWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange) {
+        scheduleColourKey();
+    }
+    QWidget::changeEvent(event);
+}
+
+void CalculatorWindow::scheduleColourKey() {
+    if (colourKeyPending_ || !windowMasksSupported() || !isVisible()) return;
+    colourKeyPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        colourKeyPending_ = false;
+        applyColourKey(*this, transparentKey());
+    });
+}
+
+}  // namespace zhcalc

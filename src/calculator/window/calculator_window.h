@@ -1,0 +1,76 @@
+#pragma once
+// The calculator window: the layout's controls bound to the calculator core. Every
+// click, typed character, switch and check box runs one core operation; the core
+// reports its changes back and the window shows them, painting the display before
+// a key's tone starts. Exceptions end at the handler and go to the error box.
+
+#include <QWidget>
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "calculator/calc_panel.h"
+#include "calculator/window/qt_services.h"
+
+namespace zhcalc {
+
+class LocaleWatcher;
+class TrayMinimizer;
+class WindowMenu;
+
+class CalculatorWindow : public QWidget {
+    Q_OBJECT
+  public:
+    // `sound` plays the key tones and must outlive the window.
+    explicit CalculatorWindow(SoundService& sound, QWidget* parent = nullptr);
+    ~CalculatorWindow() override;
+
+    CalcPanel& panel() { return *panel_; }
+    const CalcPanel& panel() const { return *panel_; }
+    WindowMenu& windowMenu() { return *menu_; }
+    TrayMinimizer& tray() { return *tray_; }
+
+    // What the display shows.
+    QString displayText() const;
+
+    // Places the window in the middle of its screen (done before it is first shown).
+    void centreOnScreen();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+  private:
+    class PanelView;
+
+    void buildControls();
+    void buildKeys();
+    void buildStrip();
+    void buildMenuAndTray();
+    void routeKeyPresses();
+    void typed(const QKeyEvent& event);
+    void pressKey(const Key& key);
+    void switchToggled(int n, bool on);
+    void updateConstantHints();
+    void openAboutWindow();
+    void scheduleColourKey();
+    template <typename Operation>
+    void guarded(Operation&& operation);
+
+    QtClipboard clipboard_;
+    BoxMessageReporter messages_{this};
+    std::unique_ptr<CalcPanel> panel_;
+    std::unique_ptr<PanelView> view_;
+
+    QWidget* display_ = nullptr;
+    std::vector<std::pair<const Key*, QWidget*>> keys_;
+    std::array<QWidget*, MemoryRegisters::kCount> switches_{};
+    WindowMenu* menu_ = nullptr;
+    TrayMinimizer* tray_ = nullptr;
+    LocaleWatcher* locale_ = nullptr;
+    bool centred_ = false;
+    bool colourKeyPending_ = false;
+};
+
+}  // namespace zhcalc

@@ -1,0 +1,41 @@
+#pragma once
+// The one place that knows the drawn controls' classes: the window asks here for
+// each control of its layout and talks to it through plain callbacks, so its own
+// code needs no control's interface beyond QWidget.
+
+#include <QFont>
+#include <QString>
+#include <QWidget>
+#include <functional>
+
+#include "calculator/window/layout.h"
+
+namespace zhcalc::factory {
+
+QFont fontFor(const layout::FontSpec& spec);
+
+QWidget* createBackground(QWidget* parent, const layout::ControlLayout& row);
+
+// A 3D label; `clicked` may be empty.
+QWidget* createLabel3D(QWidget* parent, const layout::ControlLayout& row,
+                       std::function<void()> clicked);
+void setLabelCaption(QWidget* label, const QString& caption);
+QString labelCaption(const QWidget* label);
+
+QWidget* createShapeKey(QWidget* parent, const layout::ShapeKeyLayout& row, const QString& caption,
+                        std::function<void()> clicked);
+QWidget* createImageKey(QWidget* parent, const layout::ControlLayout& row,
+                        std::function<void()> clicked);
+
+// A two-state switch, off; `toggled` receives the new state after each toggle.
+QWidget* createToggleSwitch(QWidget* parent, const layout::ControlLayout& row,
+                            std::function<void(bool on)> toggled);
+bool switchIsOn(const QWidget* toggleSwitch);
+
+// The tray's picture.
+QIcon trayIcon();
+
+// Makes the desktop's fonts stand in for the ones the layout names.
+void installFonts();
+
+}  // namespace zhcalc::factory
