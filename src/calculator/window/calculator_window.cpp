@@ -1,6 +1,5 @@
 #include "calculator/window/calculator_window.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -119,7 +118,6 @@ CalculatorWindow::CalculatorWindow(SoundService& sound, QWidget* parent)
 
     buildControls();
     buildMenuAndTray();
-    routeKeyPresses();
     updateConstantHints();
     panel_->setListener(view_.get());
 }
@@ -242,21 +240,11 @@ void CalculatorWindow::buildMenuAndTray() {
     tray_ = new TrayMinimizer(this, factory::trayIcon());
 }
 
-void CalculatorWindow::routeKeyPresses() {
-    // Every control hands its typed characters to the keyboard map; the filter sees
-    // each key press once, at the widget that has the focus.
-    installEventFilter(this);
-    for (QWidget* child : findChildren<QWidget*>())
-        child->installEventFilter(this);
-}
-
-bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        const QWidget* focus = QApplication::focusWidget();
-        const bool receiver = focus != nullptr ? watched == focus : watched == this;
-        if (receiver) typed(*static_cast<QKeyEvent*>(event));
-    }
-    return QWidget::eventFilter(watched, event);
+// Controls pass on the characters they do not use themselves (all but the space
+// bar of a focused key or switch), so every typed character ends up here.
+void CalculatorWindow::keyPressEvent(QKeyEvent* event) {
+    typed(*event);
+    QWidget::keyPressEvent(event);
 }
 
 void CalculatorWindow::typed(const QKeyEvent& event) {

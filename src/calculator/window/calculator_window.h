@@ -37,7 +37,7 @@ class CalculatorWindow : public QWidget {
     void centreOnScreen();
 
   protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
 
@@ -48,7 +48,6 @@ class CalculatorWindow : public QWidget {
     void buildKeys();
     void buildStrip();
     void buildMenuAndTray();
-    void routeKeyPresses();
     void typed(const QKeyEvent& event);
     void pressKey(const Key& key);
     void switchToggled(int n, bool on);
