@@ -1,7 +1,39 @@
 #!/usr/bin/env bash
-# Builds and starts zhcalc on a Debian 12 machine, installing what it needs.
+# Builds and starts the zhcalc calculator on a Debian 12 machine, installing what it
+# needs. With a display ($DISPLAY or $WAYLAND_DISPLAY) it opens there; without one it
+# runs on a private Xvfb server for a few seconds, saves a screenshot and says where.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
-"$root/scripts/build.sh" release zhcalc-eval
-exec "$root/build/release/src/cli/zhcalc-eval" "$@"
+"$root/scripts/build.sh" release zhcalc
+program="$root/build/release/src/calculator/window/zhcalc"
+
+if [[ -n ${DISPLAY:-} || -n ${WAYLAND_DISPLAY:-} ]]; then
+    exec "$program"
+fi
+
+# No display: a private X server, the program on it, one screenshot.
+display=
+for n in $(seq 91 190); do
+    if [[ ! -e /tmp/.X11-unix/X$n && ! -e /tmp/.X$n-lock ]]; then display=:$n; break; fi
+done
+[[ -n $display ]] || { echo "no free X display number" >&2; exit 1; }
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+app=
+trap '[[ -n $app ]] && kill "$app" 2>/dev/null; kill "$xvfb" 2>/dev/null' EXIT
+export DISPLAY=$display
+for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+
+"$program" &
+app=$!
+for _ in $(seq 200); do
+    xdotool search --onlyvisible --class '^zhcalc$' 2>/dev/null | grep -q . && break
+    kill -0 "$app" 2>/dev/null || { echo "zhcalc exited" >&2; exit 1; }
+    sleep 0.05
+done
+sleep 0.5  # let the first paint and the colour key settle
+shot="$root/build/release/zhcalc-screenshot.png"
+import -window root "$shot"
+echo "No display: zhcalc ran on a private Xvfb server ($display)."
+echo "Screenshot saved to $shot"
