@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Start-up of zhcalc next to a minimal Qt 6 window, on a private Xvfb server: time
+# from start to the window mapped and to its first painted pixels, and peak resident
+# memory. Runs the two programs interleaved, ROUNDS times (default 9), and prints the
+# medians and the ratios. The target is zhcalc within 1.5x of the minimal window.
+#
+#   bench/window/startup.sh [BUILD_DIR]     (default build/release)
+set -euo pipefail
+root=$(cd "$(dirname "$0")/../.." && pwd)
+build=${1:-$root/build/release}
+rounds=${ROUNDS:-9}
+settle_ms=300
+
+if [[ ! -x $build/bench/window/zhcalc_startup_probe ]]; then
+    cmake --build "$build" --target zhcalc zhcalc_minimal_window zhcalc_startup_probe >/dev/null
+fi
+probe=$build/bench/window/zhcalc_startup_probe
+minimal=$build/bench/window/zhcalc_minimal_window
+zhcalc=$build/src/calculator/window/zhcalc
+
+display=
+for n in $(seq 91 190); do
+    if [[ ! -e /tmp/.X11-unix/X$n && ! -e /tmp/.X$n-lock ]]; then display=:$n; break; fi
+done
+[[ -n $display ]] || { echo "no free X display number" >&2; exit 1; }
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+work=$(mktemp -d)
+trap 'kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
+export DISPLAY=$display
+for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+
+mkdir -p "$work/runtime" && chmod 700 "$work/runtime"
+export XDG_RUNTIME_DIR=$work/runtime HOME=$work
+# One unmeasured start of each warms the disk cache and the font cache.
+"$probe" 0 "$minimal" >/dev/null
+"$probe" 0 "$zhcalc" >/dev/null
+
+for ((i = 0; i < rounds; i++)); do
+    "$probe" "$settle_ms" "$minimal" >>"$work/minimal"
+    "$probe" "$settle_ms" "$zhcalc" >>"$work/zhcalc"
+done
+
+median() { sort -n | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
+column_median() { awk -v c="$2" '{print $c}' "$work/$1" | median; }
+
+printf '%-16s %10s %12s %14s\n' program "mapped ms" "painted ms" "peak RSS MiB"
+for p in minimal zhcalc; do
+    printf '%-16s %10.1f %12.1f %14.1f\n' "$p" "$(column_median $p 1)" "$(column_median $p 2)" \
+        "$(awk "BEGIN {print $(column_median $p 3) / 1024}")"
+done
+awk -v pm="$(column_median minimal 2)" -v pz="$(column_median zhcalc 2)" \
+    -v rm="$(column_median minimal 3)" -v rz="$(column_median zhcalc 3)" 'BEGIN {
+    printf "ratio zhcalc/minimal: first paint %.2fx, peak RSS %.2fx (target 1.5x)\n", pz / pm, rz / rm
+}'
+echo "($rounds interleaved rounds, medians; Xvfb $display)"

@@ -1,0 +1,107 @@
+// Starts a GUI program on the current X display and measures, from the moment it is
+// started: when its first top-level window is mapped, when that window first shows
+// painted pixels, and the program's peak resident memory.
+//
+//   zhcalc_startup_probe SETTLE_MS PROGRAM [ARGS...]
+//
+// Prints "map_ms paint_ms peak_rss_kib". The program runs SETTLE_MS after its first
+// paint (so work done right after showing counts towards the peak) and is then ended.
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <thread>
+
+extern char** environ;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double msSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// Whether any pixel of the window differs from black, its colour before the first paint.
+bool painted(Display* display, Window window) {
+    XWindowAttributes attributes;
+    if (XGetWindowAttributes(display, window, &attributes) == 0) return false;
+    XImage* image = XGetImage(display, window, 0, 0, static_cast<unsigned>(attributes.width),
+                              static_cast<unsigned>(attributes.height), AllPlanes, ZPixmap);
+    if (image == nullptr) return false;
+    bool found = false;
+    for (int y = 0; y < image->height && !found; y += 2) {
+        for (int x = 0; x < image->width && !found; x += 2) {
+            found = (XGetPixel(image, x, y) & 0xFFFFFFu) != 0;
+        }
+    }
+    XDestroyImage(image);
+    return found;
+}
+
+int ignoreErrors(Display*, XErrorEvent*) { return 0; }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: %s SETTLE_MS PROGRAM [ARGS...]\n", argv[0]);
+        return 2;
+    }
+    const int settleMs = std::atoi(argv[1]);
+    Display* display = XOpenDisplay(nullptr);
+    if (display == nullptr) {
+        std::fprintf(stderr, "cannot open the display\n");
+        return 2;
+    }
+    XSetErrorHandler(ignoreErrors);
+    XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
+    XSync(display, False);
+
+    const Clock::time_point start = Clock::now();
+    pid_t child = 0;
+    if (posix_spawnp(&child, argv[2], nullptr, nullptr, argv + 2, environ) != 0) {
+        std::perror("posix_spawnp");
+        return 2;
+    }
+
+    double mapMs = -1;
+    double paintMs = -1;
+    Window window = 0;
+    const auto deadline = start + std::chrono::seconds(20);
+    while (paintMs < 0 && Clock::now() < deadline) {
+        while (XPending(display) > 0) {
+            XEvent event;
+            XNextEvent(display, &event);
+            if (event.type == MapNotify && window == 0 && !event.xmap.override_redirect) {
+                window = event.xmap.window;
+                mapMs = msSince(start);
+            }
+        }
+        if (window != 0 && painted(display, window)) {
+            paintMs = msSince(start);
+            break;
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(window != 0 ? 200 : 500));
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(settleMs));
+    kill(child, SIGTERM);
+    int status = 0;
+    rusage usage{};
+    wait4(child, &status, 0, &usage);
+    XCloseDisplay(display);
+    if (paintMs < 0) {
+        std::fprintf(stderr, "no painted window within 20 s\n");
+        return 1;
+    }
+    std::printf("%.2f %.2f %ld\n", mapMs, paintMs, usage.ru_maxrss);
+    return 0;
+}
