@@ -13,12 +13,56 @@ Number checked(fpu::Result r) {
 
 }  // namespace
 
+namespace {
+
+// 2^t as FSCALE(F2XM1(t - n) + 1, n) with n = FRNDINT(t), in one statement so the
+// status word is read once. Within it only the rounding and the subtraction can be
+// invalid and only the scaling can overflow, so the flag left behind names the
+// first fault. `clearFirst` clears the flags before the sequence.
+fpu::Result powerOfTwo(Number t, bool clearFirst) {
+    fpu::Result r;
+    if (clearFirst) {
+        asm volatile(
+            "fnclex\n\t"
+            "fld %%st(0)\n\t"
+            "frndint\n\t"
+            "fxch %%st(1)\n\t"
+            "fsub %%st(1), %%st\n\t"
+            "f2xm1\n\t"
+            "fld1\n\t"
+            "faddp\n\t"
+            "fscale\n\t"
+            "fstp %%st(1)\n\t"
+            "fnstsw %1"
+            : "=t"(r.value), "=a"(r.status)
+            : "0"(t));
+    } else {
+        asm volatile(
+            "fld %%st(0)\n\t"
+            "frndint\n\t"
+            "fxch %%st(1)\n\t"
+            "fsub %%st(1), %%st\n\t"
+            "f2xm1\n\t"
+            "fld1\n\t"
+            "faddp\n\t"
+            "fscale\n\t"
+            "fstp %%st(1)\n\t"
+            "fnstsw %1"
+            : "=t"(r.value), "=a"(r.status)
+            : "0"(t));
+    }
+    return r;
+}
+
+}  // namespace
+
 Number exp(Number x) {
     const Number t = fpu::mul(x, kLog2E);
-    const Number n = checked(fpu::frndint(t));
-    const Number fraction = fpu::sub(t, n);
-    const Number twoToFraction = fpu::add(checked(fpu::f2xm1(fraction)), 1);
-    return checked(fpu::fscale(twoToFraction, n));
+    // Trapped flags may be left over from earlier work: only then clear and repeat.
+    fpu::Result r = powerOfTwo(t, false);
+    if (r.status & fpu::kTrapped) [[unlikely]]
+        r = powerOfTwo(t, true);
+    return checked(r);
 }
 
 Number eulerE() {
