@@ -26,10 +26,17 @@ struct DecimalForm {
     int digitCount = 0;
 };
 
+// To the nearest integer, ties to even (the default rounding mode); no status is
+// needed, and clearing it would cost more than the rounding.
+Number roundToInteger(Number x) {
+    asm("frndint" : "+t"(x));
+    return x;
+}
+
 // |value| * 10^k rounded to an integer, ties to even. The caller picks k so that
 // the product stays below 10^19.
 std::uint64_t scaledInteger(Number magnitude, int k) {
-    const Number rounded = fpu::frndint(detail::scaleByPowerOfTen(magnitude, k)).value;
+    const Number rounded = roundToInteger(detail::scaleByPowerOfTen(magnitude, k));
     return static_cast<std::uint64_t>(rounded);
 }
 
@@ -68,10 +75,16 @@ void roundToDigits(Number magnitude, int field, DecimalForm& form) {
         }
     }
 
-    for (int d = kSignificantDigits - 1; d >= 0; --d) {
-        form.digits[d] = static_cast<char>('0' + kept % 10);
-        kept /= 10;
+    // Two independent halves shorten the chain of divisions.
+    auto high = static_cast<std::uint32_t>(kept / 100'000'000);
+    auto low = static_cast<std::uint32_t>(kept % 100'000'000);
+    for (int i = 0; i < 7; ++i) {
+        form.digits[14 - i] = static_cast<char>('0' + low % 10);
+        form.digits[6 - i] = static_cast<char>('0' + high % 10);
+        low /= 10;
+        high /= 10;
     }
+    form.digits[7] = static_cast<char>('0' + low);
     form.digitCount = kSignificantDigits;
     while (form.digitCount > 0 && form.digits[form.digitCount - 1] == '0')
         --form.digitCount;
@@ -107,53 +120,70 @@ DecimalForm toDecimalForm(Number value) {
     return form;
 }
 
-void appendDecimal(std::string& out, int number) {
-    char buffer[12];
-    int length = 0;
-    do {
-        buffer[length++] = static_cast<char>('0' + number % 10);
-        number /= 10;
-    } while (number != 0);
-    while (length > 0)
-        out.push_back(buffer[--length]);
-}
+// The longest text is "-d,ddddddddddddddE-dddd" or "0,000ddddddddddddddd".
+class TextBuffer {
+  public:
+    void put(char c) noexcept { text_[length_++] = c; }
+    void put(const char* chars, int count) noexcept {
+        for (int i = 0; i < count; ++i)
+            put(chars[i]);
+    }
+    void putZeros(int count) noexcept {
+        for (int i = 0; i < count; ++i)
+            put('0');
+    }
+    void putDecimal(int number) noexcept {
+        char reversed[12];
+        int count = 0;
+        do {
+            reversed[count++] = static_cast<char>('0' + number % 10);
+            number /= 10;
+        } while (number != 0);
+        while (count > 0)
+            put(reversed[--count]);
+    }
+    std::string str() const { return std::string(text_, length_); }
+
+  private:
+    char text_[32];
+    int length_ = 0;
+};
 
 std::string formatGeneral(const DecimalForm& form, char separator) {
     if (form.exponent == kInfinityExponent) return form.negative ? "-INF" : "INF";
     if (form.exponent == kNanExponent) return "NAN";
     if (form.digitCount == 0) return "0";
 
-    std::string out;
-    out.reserve(24);
-    if (form.negative) out.push_back('-');
+    TextBuffer out;
+    if (form.negative) out.put('-');
     const int exponent = form.exponent;
     const char* digits = form.digits;
     const int count = form.digitCount;
 
     if (exponent > kSignificantDigits || exponent < -3) {
-        out.push_back(digits[0]);
+        out.put(digits[0]);
         if (count > 1) {
-            out.push_back(separator);
-            out.append(digits + 1, count - 1);
+            out.put(separator);
+            out.put(digits + 1, count - 1);
         }
-        out.push_back('E');
+        out.put('E');
         const int power = exponent - 1;
-        if (power < 0) out.push_back('-');
-        appendDecimal(out, power < 0 ? -power : power);
+        if (power < 0) out.put('-');
+        out.putDecimal(power < 0 ? -power : power);
     } else if (exponent <= 0) {
-        out.push_back('0');
-        out.push_back(separator);
-        out.append(-exponent, '0');
-        out.append(digits, count);
+        out.put('0');
+        out.put(separator);
+        out.putZeros(-exponent);
+        out.put(digits, count);
     } else if (count <= exponent) {
-        out.append(digits, count);
-        out.append(exponent - count, '0');
+        out.put(digits, count);
+        out.putZeros(exponent - count);
     } else {
-        out.append(digits, exponent);
-        out.push_back(separator);
-        out.append(digits + exponent, count - exponent);
+        out.put(digits, exponent);
+        out.put(separator);
+        out.put(digits + exponent, count - exponent);
     }
-    return out;
+    return out.str();
 }
 
 }  // namespace

@@ -34,71 +34,73 @@ std::optional<Number> readHexLiteral(std::string_view text, std::size_t& pos) {
 }  // namespace
 
 std::optional<Number> readNumberLiteral(std::string_view text, std::size_t& pos) {
-    const auto at = [text](std::size_t i) { return i < text.size() ? text[i] : '\0'; };
     const char separator = decimalSeparator();
+    const auto at = [text](std::size_t i) { return i < text.size() ? text[i] : '\0'; };
+    const auto isPoint = [separator](char c) { return c == '.' || c == separator; };
     std::size_t i = pos;
-    char c = at(i);
-    if (c == '$') return readHexLiteral(text, pos);
+    const char first = at(i);
+    if (first == '$') return readHexLiteral(text, pos);
 
-    // Shape: [sign] digits [point digits] [E [sign] digits], where "." and the
-    // separator both mark the point and either digit group may be empty.
+    // [sign] digits [point digits] [E [sign] digits], where "." and the separator
+    // both mark the point and either group of mantissa digits may be empty.
     bool negative = false;
     bool hasPoint = false;
-    bool hasExponent = false;
-    bool exponentNegative = false;
-    bool beyondSign = false;  // a lone sign is no literal
-    int exponentDigits = 0;
-    std::int64_t fractionDigits = 0;
-    std::int64_t exponent = 0;
-    detail::DigitAccumulator mantissa;
-
-    if (c == '.' || c == separator) {
+    if (isPoint(first)) {
         hasPoint = true;
-        beyondSign = true;
-    } else if (c == '+' || c == '-') {
-        negative = c == '-';
-    } else if (isDecimalDigit(c)) {
-        mantissa.add(static_cast<unsigned>(c - '0'));
-        beyondSign = true;
-    } else {
+        ++i;
+    } else if (first == '+' || first == '-') {
+        negative = first == '-';
+        ++i;
+    } else if (!isDecimalDigit(first)) {
         return std::nullopt;
     }
-    ++i;
 
-    for (;; ++i) {
-        c = at(i);
-        if (c == '.' || c == separator) {
-            if (hasPoint || hasExponent) return std::nullopt;
+    detail::DigitAccumulator mantissa;
+    bool beyondSign = hasPoint;  // a lone sign is no literal
+    std::int64_t fractionDigits = 0;
+    if (!hasPoint) {
+        const std::size_t integerStart = i;
+        i = mantissa.addRun(text, i);
+        beyondSign = i > integerStart;
+        if (isPoint(at(i))) {
             hasPoint = true;
-        } else if (c == 'E' || c == 'e') {
-            if (hasExponent) return std::nullopt;
-            hasExponent = true;
-            if (const char next = at(i + 1); next == '+' || next == '-') {
-                exponentNegative = next == '-';
-                ++i;
-            }
-        } else if (isDecimalDigit(c)) {
-            const auto digit = static_cast<unsigned>(c - '0');
-            if (hasExponent) {
-                exponent = detail::appendExponentDigit(exponent, digit);
-                ++exponentDigits;
-            } else {
-                mantissa.add(digit);
-                if (hasPoint) ++fractionDigits;
-            }
-        } else {
-            break;
+            beyondSign = true;
+            ++i;
         }
-        beyondSign = true;
     }
-    if (!beyondSign || (hasExponent && exponentDigits == 0)) return std::nullopt;
+    if (hasPoint) {
+        const std::size_t fractionStart = i;
+        i = mantissa.addRun(text, i);
+        fractionDigits = static_cast<std::int64_t>(i - fractionStart);
+        beyondSign = beyondSign || fractionDigits > 0;
+    }
+
+    std::int64_t exponent = 0;
+    if (at(i) == 'E' || at(i) == 'e') {
+        ++i;
+        bool exponentNegative = false;
+        if (at(i) == '+' || at(i) == '-') {
+            exponentNegative = at(i) == '-';
+            ++i;
+        }
+        const std::size_t exponentStart = i;
+        for (; isDecimalDigit(at(i)); ++i)
+            exponent = detail::appendExponentDigit(exponent, static_cast<unsigned>(at(i) - '0'));
+        if (i == exponentStart) return std::nullopt;
+        if (exponentNegative) exponent = -exponent;
+    } else if (!beyondSign) {
+        return std::nullopt;
+    }
+    // What the literal's characters may not continue with: a second point, a point
+    // in the exponent or a second exponent.
+    const char next = at(i);
+    if (isPoint(next) || next == 'E' || next == 'e') return std::nullopt;
 
     const Number digits = mantissa.value();
     if (std::isinf(digits)) throw EOverflow();
-    const Number magnitude = detail::scaleByPowerOfTenChecked(
-        digits, (exponentNegative ? -exponent : exponent) - fractionDigits);
+    const Number magnitude = detail::scaleByPowerOfTenChecked(digits, exponent - fractionDigits);
 
-    if (!isLiteralFollower(c)) return std::nullopt;
+    if (!isLiteralFollower(next)) return std::nullopt;
     pos = i;
     return negative ? -magnitude : magnitude;
 }
