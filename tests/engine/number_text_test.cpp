@@ -1,9 +1,12 @@
 #include "engine/number_text.h"
 
 #include <gtest/gtest.h>
+#include <locale.h>
 
+#include <clocale>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <optional>
 #include <random>
@@ -90,6 +93,8 @@ TEST(FloatToStr, WritesTheGeneralFormatWithFifteenDigits) {
         {"NaN", std::numeric_limits<Number>::quiet_NaN(), "NAN"},
         {"negative NaN", -std::numeric_limits<Number>::quiet_NaN(), "NAN"},
         {"pseudo-infinity (integer bit clear)", fpu::fromBits(0x7FFF, 0x4000000000000000), "INF"},
+        {"unnormal (integer bit clear)", fpu::fromBits(16383, 0x4000000000000000), "0,5"},
+        {"pseudo-denormal", fpu::fromBits(0, 0x8000000000000000), "0"},
         {"largest value", std::numeric_limits<Number>::max(), "1,18973149535723E4932"},
         {"smallest normal", std::numeric_limits<Number>::min(), "3,36210314311209E-4932"},
         {"carry out of digit 1", opaque(9.9999999999999999e5L), "1000000"},
@@ -423,6 +428,40 @@ TEST(DecimalSeparator, IsOneSettingThatEveryConversionUses) {
     EXPECT_EQ(strToFloat("2;5"), 2.5L);
     std::size_t pos = 0;
     EXPECT_EQ(readNumberLiteral("2;5", pos), 2.5L);
+}
+
+// Rows whose locale is not installed are left out (LOCPATH may point at more).
+TEST(DecimalSeparator, IsReadFromTheUsersLocale) {
+    struct Case {
+        const char* locale;
+        char separator;
+    };
+    const Case cases[] = {
+        {"C", '.'},           {"ru_RU.UTF-8", ','}, {"de_DE.UTF-8", ','},
+        {"en_US.UTF-8", '.'}, {"ps_AF.UTF-8", '.'},  // U+066B has no Windows-1251 code
+    };
+    const char* saved = std::getenv("LC_ALL");
+    const std::string savedValue = saved ? saved : "";
+    const char inForce = decimalSeparator();
+    int checked = 0;
+    for (const auto& c : cases) {
+        if (locale_t probe = newlocale(LC_ALL_MASK, c.locale, nullptr)) {
+            freelocale(probe);
+        } else {
+            continue;
+        }
+        SCOPED_TRACE(c.locale);
+        setenv("LC_ALL", c.locale, 1);
+        EXPECT_EQ(localeDecimalSeparator(), c.separator);
+        ++checked;
+    }
+    if (saved)
+        setenv("LC_ALL", savedValue.c_str(), 1);
+    else
+        unsetenv("LC_ALL");
+    std::setlocale(LC_ALL, "C");
+    EXPECT_EQ(decimalSeparator(), inForce) << "reading the locale must not change the setting";
+    EXPECT_GE(checked, 1);
 }
 
 }  // namespace
