@@ -107,7 +107,6 @@ class DigitAccumulator {
 
     // Infinity when the digits overflowed the 80-bit range.
     Number value() const noexcept { return inFloat_ ? value_ : static_cast<Number>(integer_); }
-    bool isZero() const noexcept { return inFloat_ ? value_ == 0 : integer_ == 0; }
 
   private:
     static constexpr std::uint64_t kIntegerLimit = (UINT64_MAX - 9) / 10;

@@ -53,21 +53,21 @@ void roundToDigits(Number magnitude, int field, DecimalForm& form) {
     const int binaryExponent = field - 16383;
     int n = ((binaryExponent * 19728) >> 16) + 1;  // 19728 / 65536 ~ log10(2)
 
-    std::uint64_t i = scaledInteger(magnitude, 18 - n);
-    if (i >= kTenTo18) {
+    std::uint64_t scaled = scaledInteger(magnitude, 18 - n);
+    if (scaled >= kTenTo18) {
         do {
-            i = divideByTenRounded(i);
+            scaled = divideByTenRounded(scaled);
             ++n;
-        } while (i >= kTenTo18);
-    } else if (i < kTenTo17) {
+        } while (scaled >= kTenTo18);
+    } else if (scaled < kTenTo17) {
         // The estimate was one too high (only for some tiny values).
         --n;
-        i = scaledInteger(magnitude, 18 - n);
+        scaled = scaledInteger(magnitude, 18 - n);
     }
 
     // Half-up at digit 16 of the 18; digits 17 and 18 are not consulted.
-    std::uint64_t kept = i / 1000;
-    if ((i / 100) % 10 >= 5) {
+    std::uint64_t kept = scaled / 1000;
+    if ((scaled / 100) % 10 >= 5) {
         ++kept;
         if (kept == kTenTo15) {
             kept = kTenTo15 / 10;
