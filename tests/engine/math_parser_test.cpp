@@ -1,10 +1,10 @@
 #include "engine/math_parser.h"
 
 #include <gtest/gtest.h>
+#include <pthread.h>
 
 #include <algorithm>
 #include <string>
-#include <thread>
 
 #include "engine/errors.h"
 #include "outcome.h"
@@ -266,15 +266,42 @@ TEST(MathParserLimits, HugeInputsGiveAValueOrACleanError) {
     EXPECT_EQ(evaluateOutcome(parser, std::string(10'000'000, 'A')), parserError(kSyntax));
 }
 
-TEST(MathParserLimits, DeepNestingIsSafeOnASmallThreadStack) {
-    // A thread with a default-sized stack must survive the deepest accepted nesting.
-    testing::Outcome outcome;
-    std::thread worker([&outcome] {
-        MathParser parser;
-        outcome = evaluateOutcome(parser, nested("SIN(", MathParser::kMaxNesting + 1));
-    });
-    worker.join();
-    EXPECT_EQ(outcome, parserError(kTooDeep));
+// Runs `work` on a thread with a stack of `bytes`, as small as other systems give by default.
+void runOnStackOf(std::size_t bytes, void (*work)(void*), void* argument) {
+    struct Call {
+        void (*work)(void*);
+        void* argument;
+    } call{work, argument};
+    pthread_attr_t attributes;
+    ASSERT_EQ(pthread_attr_init(&attributes), 0);
+    ASSERT_EQ(pthread_attr_setstacksize(&attributes, bytes), 0);
+    pthread_t thread;
+    ASSERT_EQ(pthread_create(
+                  &thread, &attributes,
+                  [](void* p) -> void* {
+                      auto* c = static_cast<Call*>(p);
+                      c->work(c->argument);
+                      return nullptr;
+                  },
+                  &call),
+              0);
+    pthread_join(thread, nullptr);
+    pthread_attr_destroy(&attributes);
+}
+
+TEST(MathParserLimits, DeepestNestingFitsATwoMebibyteThreadStack) {
+    testing::Outcome outcomes[2];
+    runOnStackOf(
+        2 << 20,
+        [](void* p) {
+            auto* out = static_cast<testing::Outcome*>(p);
+            MathParser parser;
+            out[0] = evaluateOutcome(parser, nested("SIN(", MathParser::kMaxNesting));
+            out[1] = evaluateOutcome(parser, nested("SIN(", MathParser::kMaxNesting + 1));
+        },
+        outcomes);
+    EXPECT_EQ(outcomes[0].kind, "value");
+    EXPECT_EQ(outcomes[1], parserError(kTooDeep));
 }
 
 // ---- the registry ------------------------------------------------------------------------
