@@ -324,6 +324,13 @@ TEST(NumberLiteral, OverflowingScalingRaisesUnlessTheExponentSaturates) {
         EXPECT_THROW(readNumberLiteral(text, pos), EOverflow);
         EXPECT_EQ(pos, 0u);
     }
+    // A malformed text is no literal at all, however large it would be.
+    for (const char* text : {"1E5000E", "1E5000,5", "1,5,E5000"}) {
+        SCOPED_TRACE(text);
+        std::size_t pos = 0;
+        EXPECT_FALSE(readNumberLiteral(text, pos).has_value());
+        EXPECT_EQ(pos, 0u);
+    }
 }
 
 // ---- strToFloat and strToInt -------------------------------------------------------
