@@ -47,7 +47,9 @@ bool painted(Display* display, Window window) {
     return found;
 }
 
-int ignoreErrors(Display*, XErrorEvent*) { return 0; }
+int ignoreErrors(Display*, XErrorEvent*) {
+    return 0;
+}
 
 }  // namespace
 

@@ -64,7 +64,7 @@ class CalculatorWindow::PanelView : public PanelListener {
     explicit PanelView(CalculatorWindow& window) : window_(window) {}
 
     void displaySet(const std::string& text) override {
-        factory::setLabelCaption(window_.display_, fromCp1251(text));
+        factory::setLabelCaption(window_.display_, text);
         dirty_.insert(window_.display_);
     }
     void commaVisibleSet(bool visible) override {
@@ -176,7 +176,7 @@ void CalculatorWindow::buildKeys() {
             widget = factory::createImageKey(this, *row, click);
         } else {
             const auto* row = layout::findShapeKey(std::string(key.name).c_str());
-            widget = factory::createShapeKey(this, *row, fromCp1251(key.caption), click);
+            widget = factory::createShapeKey(this, *row, key.caption, key.tag, click);
         }
         widget->setToolTip(hintText(key.hint));
         widget->setEnabled(panel_->isEnabled(key));
@@ -206,7 +206,10 @@ void CalculatorWindow::buildStrip() {
             case layout::ControlClass::ToggleSwitch: {
                 const int n = name.mid(6).toInt();
                 switches_.at(static_cast<std::size_t>(n - 1)) = factory::createToggleSwitch(
-                    parent, row, [this, n](bool on) { switchToggled(n, on); });
+                    parent, row, [this, n](bool on) { switchToggled(n, on); },
+                    [this](const QString& text) {
+                        typedCharacters(utf8ToCp1251(text.toStdString()));
+                    });
                 break;
             }
             case layout::ControlClass::UrlLabel: {
@@ -265,8 +268,12 @@ void CalculatorWindow::typed(const QKeyEvent& event) {
                 return;
         }
     }
+    typedCharacters(characters);
+}
+
+void CalculatorWindow::typedCharacters(const std::string& cp1251) {
     guarded([&] {
-        for (char c : characters)
+        for (char c : cp1251)
             panel_->formKeyPress(c);
     });
 }

@@ -49,6 +49,7 @@ class CalculatorWindow : public QWidget {
     void buildStrip();
     void buildMenuAndTray();
     void typed(const QKeyEvent& event);
+    void typedCharacters(const std::string& cp1251);
     void pressKey(const Key& key);
     void switchToggled(int n, bool on);
     void updateConstantHints();

@@ -1,119 +1,172 @@
 #include "calculator/window/control_factory.h"
 
-#include <QAbstractButton>
-#include <QIcon>
-#include <QLabel>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QPixmap>
-#include <QPushButton>
+#include <cstring>
 
-#include "controls/colors.h"
+#include "controls/background.h"
+#include "controls/button_pictures.h"
+#include "controls/fonts.h"
+#include "controls/image_button.h"
+#include "controls/label3d.h"
+#include "controls/pictures.h"
+#include "controls/shape_button.h"
+#include "controls/toggle_switch.h"
+#include "engine/cp1251.h"
 
 namespace zhcalc::factory {
 namespace {
 
-class ClickLabel : public QLabel {
-  public:
-    ClickLabel(QWidget* parent, std::function<void()> clicked)
-        : QLabel(parent), clicked_(std::move(clicked)) {}
-
-  protected:
-    void mouseReleaseEvent(QMouseEvent* event) override {
-        if (clicked_ && event->button() == Qt::LeftButton &&
-            rect().contains(event->position().toPoint()))
-            clicked_();
-    }
-
-  private:
-    std::function<void()> clicked_;
-};
+using namespace controls;
 
 void place(QWidget* widget, const char* name, const QRect& geometry) {
     widget->setObjectName(QString::fromUtf8(name));
     widget->setGeometry(geometry);
 }
 
+bool named(const char* name, const char* wanted) {
+    return std::strcmp(name, wanted) == 0;
+}
+
+// The strips aligned to the bottom take this much of the client area.
+constexpr int kBottomStrips = layout::kClientHeight - 228;
+
 }  // namespace
 
 QFont fontFor(const layout::FontSpec& spec) {
-    QFont font(QString::fromUtf8(spec.family));
-    font.setPixelSize(spec.pixelHeight);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
-    return font;
+    unsigned style = 0;
+    if (spec.bold) style |= fsBold;
+    if (spec.italic) style |= fsItalic;
+    if (spec.underline) style |= fsUnderline;
+    return makeFont({QString::fromUtf8(spec.family), -spec.pixelHeight, style, spec.color});
 }
 
 QWidget* createBackground(QWidget* parent, const layout::ControlLayout& row) {
-    auto* widget = new QLabel(parent);
-    place(widget, row.name, row.geometry);
-    widget->setAutoFillBackground(true);
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, controls::resolveColor(layout::kBackgroundLight));
-    widget->setPalette(palette);
-    return widget;
+    auto* background = new BackGround(parent);
+    background->setObjectName(QString::fromUtf8(row.name));
+    background->setParentMargins(QMargins(0, 0, 0, kBottomStrips));
+    background->setFillType(QString::fromUtf8(layout::kBackgroundFill));
+    background->setFillColorDark(layout::kBackgroundDark);
+    background->setFillColorLight(layout::kBackgroundLight);
+    background->setFillColorNormal(layout::kBackgroundNormal);
+    background->setFillCached(true);
+    background->setGeometry(row.geometry);
+    return background;
 }
 
 QWidget* createLabel3D(QWidget* parent, const layout::ControlLayout& row,
                        std::function<void()> clicked) {
-    auto* label = new ClickLabel(parent, std::move(clicked));
+    auto* label = new Label3D(parent);
     place(label, row.name, row.geometry);
-    label->setAlignment(Qt::AlignCenter);
     label->setFont(fontFor(row.font));
-    label->setText(QString::fromUtf8(row.caption));
+    label->setFontColor(row.font.color);
+    label->setAlignment(TextAlignment::taCenter);
+    label->setCaption(utf8ToCp1251(row.caption));
+    LabelStyle& style = label->labelStyle();
+    style.setShadeLTSet(false);
+    if (row.tag == -1) {
+        // The display.
+        style.setStyle3D(Effect3D::A3dNormal);
+        style.setShadeLeftTop(layout::kDisplayShade);
+        label->setTag(-1);
+    } else {
+        style.setStyle3D(Effect3D::A3dResit);
+        style.setShadeLeftTop(layout::kAboutLabelShade);
+        style.setVShadeOffset(layout::kAboutLabelVShadeOffset);
+        label->setColor(layout::kWindowColor);
+    }
+    if (clicked) QObject::connect(label, &Label3D::clicked, label, std::move(clicked));
     return label;
 }
 
-void setLabelCaption(QWidget* label, const QString& caption) {
-    static_cast<QLabel*>(label)->setText(caption);
+void setLabelCaption(QWidget* label, std::string_view cp1251) {
+    static_cast<Label3D*>(label)->setCaption(cp1251);
 }
 
 QString labelCaption(const QWidget* label) {
-    return static_cast<const QLabel*>(label)->text();
+    return static_cast<const Label3D*>(label)->captionText();
 }
 
-QWidget* createShapeKey(QWidget* parent, const layout::ShapeKeyLayout& row, const QString& caption,
-                        std::function<void()> clicked) {
-    auto* button = new QPushButton(caption, parent);
-    place(button, row.name, row.geometry);
-    button->setFont(fontFor(row.font));
-    button->setFocusPolicy(Qt::NoFocus);
-    QObject::connect(button, &QPushButton::clicked, button, std::move(clicked));
-    return button;
+QWidget* createShapeKey(QWidget* parent, const layout::ShapeKeyLayout& row,
+                        std::string_view caption, int tag, std::function<void()> clicked) {
+    auto* key = new ShapeButton(parent);
+    key->setObjectName(QString::fromUtf8(row.name));
+    key->setShape(row.shape);
+    key->setOrientation(row.orientation);
+    key->setRoundRectBias(row.roundRectBias);
+    key->setFont(fontFor(row.font));
+    key->setFontColor(row.font.color);
+    key->setText(QString::fromStdString(cp1251ToUtf8(caption)));
+    key->setTag(tag);
+    CaptionText text = key->textOptions();
+    if (row.shape == ButtonShape::bsEllipse) {
+        ShadeColors shades = key->shadeColors();
+        shades.btnShadow = layout::kEllipseShadow;
+        shades.btnFocus = layout::kEllipseFocus;
+        key->setShadeColors(shades);
+        text.shadeColor = layout::kEllipseCaptionShade;
+    }
+    if (named(row.name, "SB1")) {
+        // The one key with an extruded, striated caption.
+        text.highlightColor = clBackground;
+        text.extrude.depth = 1;
+        text.extrude.enabled = true;
+        text.extrude.striated = true;
+        text.lineSpacing = 1;
+        text.shadow.xOffset = 1;
+        text.shadow.yOffset = 2;
+    }
+    if (row.captionAtTop) text.vAlignment = VAlignment::vaTop;
+    key->setTextOptions(text);
+    key->setGeometry(row.geometry);
+    QObject::connect(key, &ShapeButton::clicked, key, std::move(clicked));
+    return key;
 }
 
 QWidget* createImageKey(QWidget* parent, const layout::ControlLayout& row,
                         std::function<void()> clicked) {
-    auto* button = new QPushButton(parent);
-    place(button, row.name, row.geometry);
-    button->setFocusPolicy(Qt::NoFocus);
-    QObject::connect(button, &QPushButton::clicked, button, std::move(clicked));
-    return button;
+    auto* key = new ImageButton(parent);
+    key->setObjectName(QString::fromUtf8(row.name));
+    const bool backspace = named(row.name, "ImageBtn1");
+    key->setImage(backspace ? mapleLeafPicture(false) : clearFramePicture(false));
+    key->setImageDown(backspace ? mapleLeafPicture(true) : clearFramePicture(true));
+    if (backspace) {
+        key->setAllowAllUp(true);
+    } else {
+        ShadeColors shades = key->shadeColors();
+        shades.btnHighlight = layout::kClearRegistersHighlight;
+        key->setShadeColors(shades);
+        key->setFont(fontFor(row.font));
+        key->setFontColor(row.font.color);
+    }
+    key->setGeometry(row.geometry);
+    QObject::connect(key, &ImageButton::clicked, key, std::move(clicked));
+    return key;
 }
 
 QWidget* createToggleSwitch(QWidget* parent, const layout::ControlLayout& row,
-                            std::function<void(bool on)> toggled) {
-    auto* button = new QPushButton(parent);
-    place(button, row.name, row.geometry);
-    button->setCheckable(true);
-    QObject::connect(button, &QPushButton::toggled, button, std::move(toggled));
-    return button;
+                            std::function<void(bool on)> toggled,
+                            std::function<void(const QString&)> typed) {
+    auto* toggle = new ToggleSwitch(parent);
+    place(toggle, row.name, row.geometry);
+    toggle->setGlyphOn(lampOnPicture());
+    toggle->setGlyphOff(lampOffPicture());
+    toggle->setCaption(QString::fromUtf8(row.caption));
+    QObject::connect(toggle, &ToggleSwitch::turnedOn, toggle, [toggled] { toggled(true); });
+    QObject::connect(toggle, &ToggleSwitch::turnedOff, toggle, [toggled] { toggled(false); });
+    QObject::connect(toggle, &ToggleSwitch::keyPressed, toggle, std::move(typed));
+    return toggle;
 }
 
 bool switchIsOn(const QWidget* toggleSwitch) {
-    return static_cast<const QAbstractButton*>(toggleSwitch)->isChecked();
+    return static_cast<const ToggleSwitch*>(toggleSwitch)->stateOn();
 }
 
 QIcon trayIcon() {
-    QPixmap picture(35, 22);
-    picture.fill(Qt::white);
-    QPainter p(&picture);
-    p.fillRect(0, 7, 35, 8, Qt::blue);
-    p.fillRect(0, 15, 35, 7, Qt::red);
-    return QIcon(picture);
+    return QIcon(QPixmap::fromImage(trayTricolourPicture()));
 }
 
-void installFonts() {}
+void installFonts() {
+    installFontSubstitutes();
+}
 
 }  // namespace zhcalc::factory

@@ -4,9 +4,11 @@
 // code needs no control's interface beyond QWidget.
 
 #include <QFont>
+#include <QIcon>
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <string_view>
 
 #include "calculator/window/layout.h"
 
@@ -19,17 +21,20 @@ QWidget* createBackground(QWidget* parent, const layout::ControlLayout& row);
 // A 3D label; `clicked` may be empty.
 QWidget* createLabel3D(QWidget* parent, const layout::ControlLayout& row,
                        std::function<void()> clicked);
-void setLabelCaption(QWidget* label, const QString& caption);
+void setLabelCaption(QWidget* label, std::string_view cp1251);
 QString labelCaption(const QWidget* label);
 
-QWidget* createShapeKey(QWidget* parent, const layout::ShapeKeyLayout& row, const QString& caption,
-                        std::function<void()> clicked);
+// A shaped key; `caption` is Windows-1251.
+QWidget* createShapeKey(QWidget* parent, const layout::ShapeKeyLayout& row,
+                        std::string_view caption, int tag, std::function<void()> clicked);
 QWidget* createImageKey(QWidget* parent, const layout::ControlLayout& row,
                         std::function<void()> clicked);
 
-// A two-state switch, off; `toggled` receives the new state after each toggle.
+// A two-state switch, off; `toggled` receives the new state after each toggle and
+// `typed` the characters typed on it.
 QWidget* createToggleSwitch(QWidget* parent, const layout::ControlLayout& row,
-                            std::function<void(bool on)> toggled);
+                            std::function<void(bool on)> toggled,
+                            std::function<void(const QString&)> typed);
 bool switchIsOn(const QWidget* toggleSwitch);
 
 // The tray's picture.
