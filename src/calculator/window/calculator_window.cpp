@@ -8,6 +8,7 @@
 #include <cstring>
 #include <set>
 
+#include "about/about_window.h"
 #include "calculator/window/app_identity.h"
 #include "calculator/window/colour_key.h"
 #include "calculator/window/control_factory.h"
@@ -297,7 +298,7 @@ void CalculatorWindow::updateConstantHints() {
 }
 
 void CalculatorWindow::openAboutWindow() {
-    // The about window arrives with its own module; until then the label does nothing.
+    about::showAboutWindow(this);
 }
 
 template <typename Operation>

@@ -1,17 +1,11 @@
 #include "calculator/window/sound.h"
 
+#include "platform/alsa_sound.h"
+
 namespace zhcalc {
-namespace {
-
-class SilentSound : public SoundService {
-  public:
-    void play(std::span<const std::uint8_t>) override {}
-};
-
-}  // namespace
 
 std::unique_ptr<SoundService> makeSoundService() {
-    return std::make_unique<SilentSound>();
+    return std::make_unique<platform::AlsaSound>();
 }
 
 }  // namespace zhcalc

@@ -2,7 +2,9 @@
 // locale watcher and the error box at the edge of every handler.
 #include <QDesktopServices>
 #include <QImage>
+#include <QPointer>
 #include <QSystemTrayIcon>
+#include <QTimer>
 #include <stdexcept>
 
 #include "calculator/window/colour_key.h"
@@ -58,6 +60,38 @@ TEST_F(WindowTest, MailLabelClickOpensItsLinkOncePerClick) {
     QTest::mouseDClick(label, Qt::LeftButton, {}, QPoint(10, 6));
     EXPECT_EQ(catcher.opened.size(), 1U);
     QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
+}
+
+TEST_F(WindowTest, AboutLabelOpensANewModalAboutWindowEachTime) {
+    struct Seen {
+        QPointer<QWidget> window;
+        QString className;
+        bool modal;
+        QWidget* owner;
+    };
+    std::vector<Seen> seen;
+    for (int i = 0; i < 2; ++i) {
+        QTimer::singleShot(0, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            seen.push_back({modal, modal ? modal->metaObject()->className() : "",
+                            modal && modal->isModal(), modal ? modal->parentWidget() : nullptr});
+            if (modal != nullptr) modal->close();
+        });
+        // Never hang the test run: whatever is still open goes after a while.
+        QTimer::singleShot(5000, [] {
+            if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+        });
+        click("Label3D1");
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    ASSERT_EQ(seen.size(), 2U);
+    for (const Seen& s : seen) {
+        EXPECT_EQ(s.className, QStringLiteral("zhcalc::about::AboutWindow"));
+        EXPECT_TRUE(s.modal);
+        EXPECT_EQ(s.owner, window.get());
+        EXPECT_TRUE(s.window.isNull());  // closing destroyed it
+    }
+    EXPECT_TRUE(window->isEnabled());
 }
 
 TEST_F(WindowTest, MinimizingWithATrayHidesTheWindowAndTheIconBringsItBack) {
