@@ -51,7 +51,8 @@ struct Key {
     bool imageKey;  // an image button rather than a shaped key
 };
 
-namespace keys {
+// Shorthands for the table below.
+namespace key_table_detail {
 using enum KeyAction;
 using enum KeyGroup;
 inline constexpr CommaEffect kNoComma = CommaEffect::None;
@@ -65,9 +66,9 @@ constexpr Key digit(std::string_view name, std::string_view text, int hz) {
     return {name, text, "", kEntryTag, Entry, Append, text, kNoComma, kKeep, kKeep, hz, 30, false};
 }
 // An operator or parenthesis: appends and shows the comma key.
-constexpr Key op(std::string_view name, std::string_view caption, std::string_view hint,
-                 int tag = kEntryTag, KeyGroup group = Entry) {
-    return {name, caption, hint, tag, group, Append, caption, kShow, kKeep, kKeep, 0, 0, false};
+constexpr Key op(std::string_view name, std::string_view caption, std::string_view hint) {
+    return {name,  caption, hint,  kEntryTag, Entry, Append, caption,
+            kShow, kKeep,   kKeep, 0,         0,     false};
 }
 // A function key: appends its name with "(" and shows the comma key.
 constexpr Key function(std::string_view name, std::string_view caption, std::string_view text,
@@ -83,11 +84,11 @@ constexpr Key command(std::string_view name, std::string_view caption, std::stri
     const int ms = action == Evaluate ? 30 : 0;
     return {name, caption, hint, tag, group, action, "", comma, entry, kKeep, hz, ms, imageKey};
 }
-}  // namespace keys
+}  // namespace key_table_detail
 
 // The 51 shaped keys, then the two image keys.
 inline constexpr std::array<Key, 53> kKeys = [] {
-    using namespace keys;
+    using namespace key_table_detail;
     return std::array<Key, 53>{{
         digit("SB1", "1", 130),
         digit("SB2", "2", 138),
