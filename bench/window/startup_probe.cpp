@@ -1,13 +1,16 @@
 // Starts a GUI program on the current X display and measures, from the moment it is
 // started: when its first top-level window is mapped, when that window first shows
-// painted pixels, and the program's peak resident memory.
+// painted pixels, when it is first cut to a shape (a window mask), the program's peak
+// resident memory and the processor time it used.
 //
 //   zhcalc_startup_probe SETTLE_MS PROGRAM [ARGS...]
 //
-// Prints "map_ms paint_ms peak_rss_kib". The program runs SETTLE_MS after its first
-// paint (so work done right after showing counts towards the peak) and is then ended.
+// Prints "map_ms paint_ms shaped_ms peak_rss_kib cpu_ms"; shaped_ms is -1 for a window
+// that is never shaped. The program runs SETTLE_MS after its first paint (so work done
+// right after showing counts) and is then ended.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/shape.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/resource.h>
@@ -45,6 +48,20 @@ bool painted(Display* display, Window window) {
     }
     XDestroyImage(image);
     return found;
+}
+
+// Whether the window's bounding shape is more than its one rectangle.
+bool shaped(Display* display, Window window) {
+    int count = 0;
+    int ordering = 0;
+    XRectangle* rects = XShapeGetRectangles(display, window, ShapeBounding, &count, &ordering);
+    if (rects != nullptr) XFree(rects);
+    return count > 1;
+}
+
+double cpuMs(const rusage& usage) {
+    const auto ms = [](const timeval& t) { return t.tv_sec * 1000.0 + t.tv_usec / 1000.0; };
+    return ms(usage.ru_utime) + ms(usage.ru_stime);
 }
 
 int ignoreErrors(Display*, XErrorEvent*) {
@@ -94,7 +111,12 @@ int main(int argc, char** argv) {
         }
         std::this_thread::sleep_for(std::chrono::microseconds(window != 0 ? 200 : 500));
     }
-    std::this_thread::sleep_for(std::chrono::milliseconds(settleMs));
+    double shapedMs = -1;
+    const auto settleEnd = Clock::now() + std::chrono::milliseconds(settleMs);
+    while (window != 0 && Clock::now() < settleEnd) {
+        if (shapedMs < 0 && shaped(display, window)) shapedMs = msSince(start);
+        std::this_thread::sleep_for(std::chrono::microseconds(shapedMs < 0 ? 200 : 5000));
+    }
     kill(child, SIGTERM);
     int status = 0;
     rusage usage{};
@@ -104,6 +126,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "no painted window within 20 s\n");
         return 1;
     }
-    std::printf("%.2f %.2f %ld\n", mapMs, paintMs, usage.ru_maxrss);
+    std::printf("%.2f %.2f %.2f %ld %.1f\n", mapMs, paintMs, shapedMs, usage.ru_maxrss,
+                cpuMs(usage));
     return 0;
 }

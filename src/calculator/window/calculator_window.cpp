@@ -322,8 +322,13 @@ void CalculatorWindow::showEvent(QShowEvent* event) {
         centreOnScreen();
     }
     QWidget::showEvent(event);
-    // The colour key follows the first picture of the window.
-    if (windowMasksSupported()) applyColourKey(*this, transparentKey());
+}
+
+// The colour key is cut from the window's first picture once it is on screen, so
+// the first paint is not held up by a second rendering of every control.
+void CalculatorWindow::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (!colourKeyApplied_) scheduleColourKey();
 }
 
 void CalculatorWindow::changeEvent(QEvent* event) {
@@ -338,6 +343,7 @@ void CalculatorWindow::scheduleColourKey() {
     colourKeyPending_ = true;
     QTimer::singleShot(0, this, [this] {
         colourKeyPending_ = false;
+        colourKeyApplied_ = true;
         applyColourKey(*this, transparentKey());
     });
 }

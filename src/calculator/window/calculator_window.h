@@ -39,6 +39,7 @@ class CalculatorWindow : public QWidget {
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
 
   private:
@@ -71,6 +72,7 @@ class CalculatorWindow : public QWidget {
     LocaleWatcher* locale_ = nullptr;
     bool centred_ = false;
     bool colourKeyPending_ = false;
+    bool colourKeyApplied_ = false;
 };
 
 }  // namespace zhcalc
