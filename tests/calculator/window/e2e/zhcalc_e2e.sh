@@ -143,6 +143,24 @@ wait_for 5 clipboard_is "3" ||
 echo "ok: clicked C 1 + 2 = буф -> 3"
 shot "window"
 
+# The colour key: the window is cut to a shape, and no pure aqua reaches the screen
+# in the about line, whose letters are aqua.
+shaped() { xwininfo -shape -id "$wid" | grep -q "Window shape extents"; }
+wait_for 5 shaped || fail "the window has no shape (colour key)"
+X=$(xwininfo -id "$wid" | awk '/Absolute upper-left X/ {print $4}')
+Y=$(xwininfo -id "$wid" | awk '/Absolute upper-left Y/ {print $4}')
+import -window root -crop "476x28+${X}+$((Y + 280))" "$work/about-line.png"
+cp "$work/about-line.png" "$out_dir/zhcalc-e2e-${want_locale}-about-line.png"
+aqua=$(convert "$work/about-line.png" -fill black +opaque "#00FFFF" -fill white -opaque "#00FFFF" \
+    -format "%[fx:round(mean*w*h)]" info:)
+[[ $aqua == 0 ]] || fail "$aqua pure aqua pixels are shown in the about line instead of holes"
+# Through the holes shows the bare (black) root window.
+holes=$(convert "$work/about-line.png" -fill white +opaque "#000000" -fill black -opaque "#000000" \
+    -negate -format "%[fx:round(mean*w*h)]" info:)
+((holes > 100)) || fail "only $holes root pixels show through the about line"
+echo "holes in the about line: $holes pixels"
+echo "ok: the window is shaped and its aqua pixels are holes"
+
 # 3. Minimize without a notification area: the window is iconified, not lost.
 xdotool windowminimize --sync "$wid" || fail "could not minimize"
 iconic() { xprop -id "$wid" WM_STATE | grep -q "Iconic"; }
