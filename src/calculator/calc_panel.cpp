@@ -1,6 +1,7 @@
 #include "calculator/calc_panel.h"
 
 #include <numbers>
+#include <optional>
 
 #include "calculator/keyboard_map.h"
 #include "engine/errors.h"
@@ -9,6 +10,11 @@
 #include "engine/number_text.h"
 
 namespace zhcalc {
+
+namespace {
+// What "=" shows for a floating-point fault: the largest-exponent value nearest 1.1E4932.
+constexpr Number kMathErrorValue = 1.1e4932L;
+}  // namespace
 
 CalcPanel::CalcPanel(SoundService& sound, MessageReporter& messages, Clipboard& clipboard)
     : tones_(sound, messages), clipboard_(clipboard) {
@@ -86,9 +92,8 @@ void CalcPanel::evaluate() {
     std::string result = evaluateToText(parser_, expression);  // other errors leave here
     // A math error comes back as the text of 1,1E4932, which a valid expression can also
     // produce; only a success sounds the tone.
-    static const Number mathErrorValue = 1.1e4932L;
     const bool succeeded =
-        result != floatToStr(mathErrorValue) || evaluatesWithoutMathError(expression);
+        result != floatToStr(kMathErrorValue) || evaluatesWithoutMathError(expression);
 
     setDisplay(std::move(result));
     if (succeeded) {
