@@ -11,11 +11,6 @@
 
 namespace zhcalc {
 
-namespace {
-// What "=" shows for a floating-point fault: the largest-exponent value nearest 1.1E4932.
-constexpr Number kMathErrorValue = 1.1e4932L;
-}  // namespace
-
 CalcPanel::CalcPanel(SoundService& sound, MessageReporter& messages, Clipboard& clipboard)
     : tones_(sound, messages), clipboard_(clipboard) {
     registerCalculatorFunctions();
@@ -88,30 +83,15 @@ void CalcPanel::evaluate() {
     setArcLockedKeysEnabled(true);
     enableEntryKeys(true);
 
-    const std::string expression = display_;
-    std::string result = evaluateToText(parser_, expression);  // other errors leave here
-    // A math error comes back as the text of 1,1E4932, which a valid expression can also
-    // produce; only a success sounds the tone.
-    const bool succeeded =
-        result != floatToStr(kMathErrorValue) || evaluatesWithoutMathError(expression);
-
-    setDisplay(std::move(result));
-    if (succeeded) {
+    DisplayResult result = evaluateForDisplay(parser_, display_);  // other errors leave here
+    setDisplay(std::move(result.text));
+    if (!result.mathError) {  // only a success sounds the tone
         showNow();
         const Key& equals = keyNamed("SBdraw");
         tones_.playTone(equals.toneHz, equals.toneMs);
     }
     setCommaVisible(true);
     showNow();
-}
-
-bool CalcPanel::evaluatesWithoutMathError(const std::string& expression) {
-    try {
-        parser_.evaluate(expression);
-        return true;
-    } catch (const EMathError&) {
-        return false;
-    }
 }
 
 void CalcPanel::switchOn(int n) {
