@@ -115,6 +115,15 @@ TEST_F(WindowTest, KeysTypedWhileAChildHasTheFocusReachTheMapOnce) {
     ASSERT_TRUE(control("Rom")->hasFocus());
     QTest::keyClicks(control("Rom"), "42");
     EXPECT_EQ(shown(), QStringLiteral("42"));
+    // A switch takes the characters it does not use itself and hands them on.
+    QWidget* sw = control("Switch5");
+    sw->setFocus();
+    ASSERT_TRUE(sw->hasFocus());
+    QTest::keyClicks(sw, "+1");
+    EXPECT_EQ(shown(), QStringLiteral("42+1"));
+    EXPECT_FALSE(factory::switchIsOn(sw));
+    QTest::keyClick(sw, Qt::Key_Return);
+    EXPECT_EQ(shown(), QStringLiteral("43"));
 }
 
 TEST_F(WindowTest, EqualsShowsResultsZeroTextsAndTheMathErrorText) {
