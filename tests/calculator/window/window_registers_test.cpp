@@ -2,6 +2,7 @@
 // the shortcuts and the window-menu entries.
 #include <QCheckBox>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
 
 #include "calculator/window/window_menu.h"
@@ -128,6 +129,13 @@ TEST_F(ClipboardTest, WindowMenuEntriesCarryTheirTextsAndActions) {
         EXPECT_EQ(items[i].commandId, WindowMenu::kFirstCommandId + static_cast<int>(i));
     }
     EXPECT_EQ(window->contextMenuPolicy(), Qt::NoContextMenu);
+    for (const char* name : {"SB5", "r3dDisplay", "Rom", "Switch2"}) {
+        QWidget* widget = control(name);
+        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, widget->rect().center(),
+                                     widget->mapToGlobal(widget->rect().center()));
+        QApplication::sendEvent(widget, &rightClick);
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << name;
+    }
 
     type("6");
     clipboard()->setText(QStringLiteral("x"));
