@@ -46,11 +46,17 @@ void fillRoundRect(QImage& image, QPoint topLeft, QPoint bottomRight, int corner
         for (int x = x0; x <= x1; ++x) {
             const double px = x + 0.5;
             if (px > right) continue;
-            // Outside the corner boxes the figure is the plain rectangle.
-            const double cx = px < left + rx ? left + rx : (px > right - rx ? right - rx : px);
-            const double cy = py < top + ry ? top + ry : (py > bottom - ry ? bottom - ry : py);
-            const bool inCorner = cx != px && cy != py;
-            if (!inCorner || insideEllipse(px, py, cx, cy, rx, ry)) image.setPixel(x, y, color);
+            // Outside the four corner boxes the figure is the plain rectangle.
+            const bool leftCorner = px < left + rx;
+            const bool rightCorner = px > right - rx;
+            const bool topCorner = py < top + ry;
+            const bool bottomCorner = py > bottom - ry;
+            if ((leftCorner || rightCorner) && (topCorner || bottomCorner)) {
+                const double cx = leftCorner ? left + rx : right - rx;
+                const double cy = topCorner ? top + ry : bottom - ry;
+                if (!insideEllipse(px, py, cx, cy, rx, ry)) continue;
+            }
+            image.setPixel(x, y, color);
         }
     }
 }
