@@ -15,8 +15,8 @@ const QRgb kFace = qRgb(192, 192, 192);
 
 // Letters for the picture's colours, so a picture can be compared with a drawing.
 std::map<QRgb, char> legend() {
-    return {{kPureRed, '.'},        {kFace, 'f'},         {kBevel.highlight, 'H'},
-            {kBevel.light3D, 'L'},  {kBevel.shadow, 'S'}, {kBevel.black, 'K'},
+    return {{kPureRed, '.'},       {kFace, 'f'},         {kBevel.highlight, 'H'},
+            {kBevel.light3D, 'L'}, {kBevel.shadow, 'S'}, {kBevel.black, 'K'},
             {kBevel.focus, 'F'}};
 }
 
@@ -38,7 +38,8 @@ QImage squareOnKey() {
     QImage image(6, 6, QImage::Format_RGB32);
     image.fill(kPureRed);
     for (int y = 1; y <= 4; ++y)
-        for (int x = 1; x <= 4; ++x) image.setPixel(x, y, kFace);
+        for (int x = 1; x <= 4; ++x)
+            image.setPixel(x, y, kFace);
     return image;
 }
 
@@ -61,7 +62,8 @@ TEST(PixelRegion, RowRunsOfNonKeyPixelsMergedIntoBands) {
     QImage image(5, 4, QImage::Format_ARGB32);
     image.fill(qRgba(255, 0, 0, 0));  // key with another alpha still counts as key
     for (int y = 0; y < 2; ++y)
-        for (int x = 1; x < 3; ++x) image.setPixel(x, y, kFace);
+        for (int x = 1; x < 3; ++x)
+            image.setPixel(x, y, kFace);
     image.setPixel(0, 2, kFace);
     image.setPixel(3, 2, kFace);
     image.setPixel(4, 2, kFace);
@@ -104,7 +106,8 @@ TEST(PixelScanBevel, ShadesEveryDiagonalRunOfASquare) {
 TEST(PixelScanBevel, FocusedRunsGetBlackEnds) {
     QImage image(5, 5, QImage::Format_RGB32);
     image.fill(kPureRed);
-    for (int i = 0; i < 5; ++i) image.setPixel(i, i, kFace);  // one diagonal run, (0,0)-(4,4)
+    for (int i = 0; i < 5; ++i)
+        image.setPixel(i, i, kFace);  // one diagonal run, (0,0)-(4,4)
     drawPixelScanBevel(image, kPureRed, false, true, kBevel);
     // Ends moved inward to (1,1) and (3,3): C at (2,2), B at (2,2), D at (3,3), A at (1,1);
     // then the scanned ends (0,0) and (4,4) turn black.

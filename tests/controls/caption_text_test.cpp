@@ -138,12 +138,13 @@ TEST(Caption, BlockOfSeveralLinesAndAcceleratorMarks) {
 
 TEST(Caption, ExtrusionStepsOfEveryOrientation) {
     const std::pair<ExtrudeOrientation, QPoint> steps[] = {
-        {ExtrudeOrientation::eoTopLeft, {1, 1}},      {ExtrudeOrientation::eoTopRight, {-1, 1}},
-        {ExtrudeOrientation::eoBottomLeft, {1, -1}},  {ExtrudeOrientation::eoBottomRight, {-1, -1}},
-        {ExtrudeOrientation::eoTop, {0, 1}},          {ExtrudeOrientation::eoRight, {-1, 0}},
-        {ExtrudeOrientation::eoLeft, {1, 0}},         {ExtrudeOrientation::eoBottom, {0, -1}},
+        {ExtrudeOrientation::eoTopLeft, {1, 1}},     {ExtrudeOrientation::eoTopRight, {-1, 1}},
+        {ExtrudeOrientation::eoBottomLeft, {1, -1}}, {ExtrudeOrientation::eoBottomRight, {-1, -1}},
+        {ExtrudeOrientation::eoTop, {0, 1}},         {ExtrudeOrientation::eoRight, {-1, 0}},
+        {ExtrudeOrientation::eoLeft, {1, 0}},        {ExtrudeOrientation::eoBottom, {0, -1}},
     };
-    for (const auto& [orientation, step] : steps) EXPECT_EQ(extrudeStep(orientation), step);
+    for (const auto& [orientation, step] : steps)
+        EXPECT_EQ(extrudeStep(orientation), step);
 }
 
 }  // namespace

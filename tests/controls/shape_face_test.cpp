@@ -39,8 +39,8 @@ TEST(ShapeRegion, EllipticKeyIsTheFilledEllipseOfItsBox) {
     EXPECT_EQ(rowSpan(region, 0), std::make_pair(13, 23));
     EXPECT_EQ(rowSpan(region, 23), std::make_pair(13, 23));
     EXPECT_EQ(rowSpan(region, 12), std::make_pair(0, 36));
-    for (const QPoint corner : {QPoint(0, 0), QPoint(36, 0), QPoint(0, 23), QPoint(36, 23),
-                                QPoint(37, 24), QPoint(3, 3)})
+    for (const QPoint corner :
+         {QPoint(0, 0), QPoint(36, 0), QPoint(0, 23), QPoint(36, 23), QPoint(37, 24), QPoint(3, 3)})
         EXPECT_FALSE(region.contains(corner)) << corner.x() << "," << corner.y();
     // Symmetric about its middle column and row; every row is one run.
     for (int y = 0; y < 24; ++y) {
@@ -74,13 +74,14 @@ TEST(ShapeRegion, TrapezoidsAndDiamondOfTheKeypad) {
 
 TEST(ShapeRegion, RoundRectCornersFollowTheBiasAndIgnoreOrientation) {
     const QRegion bias25 = shapeRegion(39, 25, spec(ButtonShape::bsRoundRect));
-    const QRegion bias30 = shapeRegion(39, 25, spec(ButtonShape::bsRoundRect, ShapeOrientation::soUp, 30));
+    const QRegion bias30 =
+        shapeRegion(39, 25, spec(ButtonShape::bsRoundRect, ShapeOrientation::soUp, 30));
     EXPECT_EQ(rowSpan(bias25, 0).first, 9);
     EXPECT_EQ(rowSpan(bias30, 0).first, 11);
     EXPECT_EQ(rowSpan(bias25, 12), std::make_pair(0, 37));
     EXPECT_EQ(bias25.boundingRect(), QRect(0, 0, 38, 24));
-    for (const auto orientation : {ShapeOrientation::soLeft, ShapeOrientation::soRight,
-                                   ShapeOrientation::soDown}) {
+    for (const auto orientation :
+         {ShapeOrientation::soLeft, ShapeOrientation::soRight, ShapeOrientation::soDown}) {
         const QRegion turned = shapeRegion(39, 25, spec(ButtonShape::bsRoundRect, orientation));
         EXPECT_TRUE((turned ^ bias25).isEmpty());
         EXPECT_EQ(drawShapeFace(39, 25, spec(ButtonShape::bsRoundRect, orientation), false),
@@ -114,7 +115,7 @@ TEST(ShapeFace, RoundShapesGetThePixelScanBevelAndPolygonsTheEdgeLines) {
     EXPECT_EQ(diamond.pixel(24, 24), kBevel.black);  // lower-right edge
     EXPECT_EQ(diamond.pixel(23, 24), kBevel.shadow);
     EXPECT_EQ(diamond.pixel(16, 16), qRgb(192, 192, 192));
-    EXPECT_EQ(diamond.pixel(2, 14), kBevel.highlight);   // upper-left edge
+    EXPECT_EQ(diamond.pixel(2, 14), kBevel.highlight);  // upper-left edge
     EXPECT_EQ(diamond.pixel(3, 14), kBevel.light3D);
 }
 

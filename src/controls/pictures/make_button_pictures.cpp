@@ -12,13 +12,14 @@ namespace {
 
 // Half of a maple leaf from the top tip down the right-hand side to the stem;
 // the left half is its mirror image about x = 16.
-const QPointF kRightHalf[] = {{16, 1},    {18.5, 5.5}, {21, 4.5},  {20, 11},  {23.5, 7.5},
-                              {24.5, 9.5}, {29, 8.5},   {27.5, 13}, {30, 14},  {23, 20},
+const QPointF kRightHalf[] = {{16, 1},     {18.5, 5.5}, {21, 4.5},  {20, 11}, {23.5, 7.5},
+                              {24.5, 9.5}, {29, 8.5},   {27.5, 13}, {30, 14}, {23, 20},
                               {24, 22.5},  {17, 21.5},  {17, 28}};
 
 QPolygonF mapleLeaf() {
     QPolygonF leaf;
-    for (const QPointF& p : kRightHalf) leaf << p;
+    for (const QPointF& p : kRightHalf)
+        leaf << p;
     for (int i = static_cast<int>(std::size(kRightHalf)) - 1; i >= 1; --i)
         leaf << QPointF(32 - kRightHalf[i].x(), kRightHalf[i].y());
     return leaf;
@@ -97,8 +98,8 @@ int main(int argc, char** argv) {
         drawFrame({QColor(192, 192, 192), QColor(0, 255, 255), QColor(0, 128, 128),
                    QColor(255, 255, 0), QColor(128, 128, 0), QColor(0, 255, 0), QColor(0, 128, 0)});
     const QImage frameDown =
-        drawFrame({QColor(255, 0, 255), QColor(0, 128, 128), QColor(0, 64, 64),
-                   QColor(128, 128, 0), QColor(64, 64, 0), QColor(0, 128, 0), QColor(0, 64, 0)});
+        drawFrame({QColor(255, 0, 255), QColor(0, 128, 128), QColor(0, 64, 64), QColor(128, 128, 0),
+                   QColor(64, 64, 0), QColor(0, 128, 0), QColor(0, 64, 0)});
     const bool ok = savePalette(leafUp, folder + "/imagebtn1_up.png", 256) &&
                     savePalette(leafDown, folder + "/imagebtn1_down.png", 256) &&
                     savePalette(frameUp, folder + "/imagebtn2_up.png", 16) &&

@@ -1,0 +1,228 @@
+#include "controls/shape_button.h"
+
+#include <gtest/gtest.h>
+
+#include <QCursor>
+#include <memory>
+#include <set>
+
+#include "button_test_support.h"
+
+namespace zhcalc::controls {
+namespace {
+
+using namespace testing;
+
+// A window with a counter underneath an elliptic key at (20, 20), 38 x 25, like
+// the keypad's digits.
+class ShapeButtonTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        top = std::make_unique<QWidget>();
+        top->resize(140, 90);
+        below = new PressCounter(top.get());
+        below->setGeometry(0, 0, 140, 90);
+        key = new ShapeButton(top.get());
+        key->setObjectName("SB5");
+        key->setShape(ButtonShape::bsEllipse);
+        key->setGeometry(20, 20, 38, 25);
+        key->setText("5");
+        QObject::connect(key, &QAbstractButton::clicked, [this] { ++clicks; });
+        showActive(*top);
+        ASSERT_TRUE(top->isActiveWindow());
+    }
+
+    QPoint centre() const { return key->geometry().topLeft() + QPoint(19, 12); }
+    QPoint corner() const { return key->geometry().topLeft() + QPoint(1, 1); }
+    QPoint away() const { return QPoint(120, 80); }
+
+    std::unique_ptr<QWidget> top;
+    PressCounter* below = nullptr;
+    ShapeButton* key = nullptr;
+    int clicks = 0;
+};
+
+TEST_F(ShapeButtonTest, DefaultsOfANewButton) {
+    ShapeButton fresh;
+    EXPECT_EQ(fresh.size(), QSize(75, 25));
+    EXPECT_EQ(fresh.shape(), ButtonShape::bsRect);
+    EXPECT_EQ(fresh.orientation(), ShapeOrientation::soUp);
+    EXPECT_EQ(fresh.roundRectBias(), 25);
+    EXPECT_EQ(fresh.color(), clBtnFace);
+    EXPECT_EQ(fresh.ditherColor(), clWhite);
+    EXPECT_EQ(fresh.shadeStyle(), ShadeStyle::ssHighlight);
+    EXPECT_EQ(fresh.spacing(), 4);
+    EXPECT_EQ(fresh.margin(), -1);
+    EXPECT_EQ(fresh.tag(), 0);
+    EXPECT_EQ(fresh.focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(fresh.offsets().textDownX, 1);
+    fresh.setNumGlyphs(9);
+    EXPECT_EQ(fresh.numGlyphs(), 4);
+    fresh.setMargin(-5);
+    EXPECT_EQ(fresh.margin(), -1);
+}
+
+TEST_F(ShapeButtonTest, MaskIsTheShapeAndACornerPressReachesTheWidgetBelow) {
+    EXPECT_TRUE((key->mask() ^ key->stateRegion(false)).isEmpty());
+    EXPECT_EQ(key->mask().boundingRect(), QRect(0, 0, 37, 24));
+
+    click(*top, corner());
+    EXPECT_EQ(below->presses, 1);
+    EXPECT_EQ(clicks, 0);
+
+    click(*top, centre());
+    EXPECT_EQ(below->presses, 1);
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(ShapeButtonTest, DownWhileThePointerStaysInsideClickOnlyOnReleaseInside) {
+    press(*top, centre());
+    EXPECT_TRUE(key->isDown());
+    moveWhilePressed(*top, away());
+    EXPECT_FALSE(key->isDown());
+    moveWhilePressed(*top, centre());
+    EXPECT_TRUE(key->isDown());
+    moveWhilePressed(*top, corner());  // inside the box but outside the ellipse
+    EXPECT_FALSE(key->isDown());
+    moveWhilePressed(*top, centre());
+    release(*top, centre());
+    EXPECT_FALSE(key->isDown());
+    EXPECT_EQ(clicks, 1);
+
+    press(*top, centre());
+    moveWhilePressed(*top, away());
+    release(*top, away());
+    EXPECT_FALSE(key->isDown());
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(below->presses, 0);
+}
+
+TEST_F(ShapeButtonTest, LosingTheMouseReleasesWhereThePointerIs) {
+    QCursor::setPos(top->mapToGlobal(away()));
+    press(*top, centre());
+    ASSERT_TRUE(key->isDown());
+    QEvent deactivate(QEvent::WindowDeactivate);
+    QCoreApplication::sendEvent(key, &deactivate);
+    EXPECT_FALSE(key->isDown());
+    release(*top, centre());  // the press is over: a late release clicks nothing
+    EXPECT_EQ(clicks, 0);
+
+    QCursor::setPos(key->mapToGlobal(QPoint(19, 12)));
+    press(*top, centre());
+    QCoreApplication::sendEvent(key, &deactivate);
+    EXPECT_FALSE(key->isDown());
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(ShapeButtonTest, SpaceKeyClicksAFocusableButtonAtOnce) {
+    int downChanges = 0;
+    QObject::connect(key, &QAbstractButton::pressed, [&] { ++downChanges; });
+    key->setOptions(boFocusable);
+    EXPECT_EQ(key->focusPolicy(), Qt::StrongFocus);
+    key->setFocus();
+    sendKey(*key, Qt::Key_Space);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_FALSE(key->isDown());
+    sendKey(*key, Qt::Key_Return);
+    EXPECT_EQ(clicks, 2);
+    sendKey(*key, Qt::Key_5);  // other keys go on to the window
+    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(downChanges, 0);
+}
+
+TEST_F(ShapeButtonTest, DisabledButtonIgnoresTheMouse) {
+    key->setEnabled(false);
+    click(*top, centre());
+    EXPECT_EQ(clicks, 0);
+    EXPECT_FALSE(key->isDown());
+    key->setEnabled(true);
+    click(*top, centre());
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(ShapeButtonTest, DisablingInTheMiddleOfAPressEndsIt) {
+    press(*top, centre());
+    key->setEnabled(false);
+    EXPECT_FALSE(key->isDown());
+    key->setEnabled(true);
+    release(*top, centre());
+    EXPECT_EQ(clicks, 0);
+}
+
+TEST_F(ShapeButtonTest, CaptionIsEngravedWhenDisabledAndMovesWhenDown) {
+    QFont font("DejaVu Sans");
+    font.setPixelSize(15);
+    font.setBold(true);
+    font.setStyleStrategy(QFont::NoAntialias);
+    key->setFont(font);
+    key->setFontColor(clGreen);
+    const QRgb face = resolveColor(clBtnFace).rgb();
+    const QRgb highlight = resolveColor(clBtnHighlight).rgb();
+    const QRgb shade = resolveColor(clBtnShadow).rgb();
+    const QRect inner(9, 4, 19, 16);  // clear of the bevel
+    const auto coloursIn = [&](const QImage& image) {
+        std::set<QRgb> seen;
+        for (int y = inner.top(); y <= inner.bottom(); ++y)
+            for (int x = inner.left(); x <= inner.right(); ++x)
+                seen.insert(image.pixel(x, y));
+        return seen;
+    };
+    EXPECT_EQ(coloursIn(key->renderFace(false)), (std::set<QRgb>{face, qRgb(0, 128, 0)}));
+    key->setEnabled(false);
+    EXPECT_EQ(coloursIn(key->renderFace(false)), (std::set<QRgb>{face, highlight, shade}));
+    key->setEnabled(true);
+
+    // Down: the caption moves one pixel right and down.
+    const auto captionBox = [&](const QImage& image) {
+        QRect box;
+        for (int y = inner.top(); y <= inner.bottom(); ++y)
+            for (int x = inner.left(); x <= inner.right(); ++x)
+                if (image.pixel(x, y) == qRgb(0, 128, 0)) box |= QRect(x, y, 1, 1);
+        return box;
+    };
+    EXPECT_EQ(captionBox(key->renderFace(true)),
+              captionBox(key->renderFace(false)).translated(1, 1));
+}
+
+TEST_F(ShapeButtonTest, FocusedPolygonButtonDrawsItsOutlineInTheFocusColour) {
+    key->setShape(ButtonShape::bsDiamond);
+    key->setGeometry(20, 20, 33, 33);
+    ShadeColors colours;
+    colours.btnFocus = clMaroon;
+    key->setShadeColors(colours);
+    key->setOptions(boFocusable);
+    EXPECT_NE(key->renderFace(false).pixel(16, 0), qRgb(128, 0, 0));
+    key->setFocus();
+    ASSERT_TRUE(key->hasFocus());
+    EXPECT_EQ(key->renderFace(false).pixel(16, 0), qRgb(128, 0, 0));
+    EXPECT_EQ(key->renderFace(false).pixel(0, 16), qRgb(128, 0, 0));
+}
+
+TEST_F(ShapeButtonTest, ShapeChangesAndResizesRebuildTheMask) {
+    key->setShape(ButtonShape::bsTrapezoid);
+    key->setGeometry(20, 20, 41, 25);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE((key->mask() ^ key->stateRegion(false)).isEmpty());
+    EXPECT_TRUE(key->mask().contains(QPoint(10, 0)));
+    EXPECT_FALSE(key->mask().contains(QPoint(9, 0)));
+    key->setOrientation(ShapeOrientation::soDown);
+    EXPECT_TRUE(key->mask().contains(QPoint(0, 0)));
+    EXPECT_FALSE(key->mask().contains(QPoint(0, 24)));
+    // A pure red face keeps its shape.
+    key->setColor(clRed);
+    EXPECT_FALSE(key->mask().contains(QPoint(0, 24)));
+    EXPECT_TRUE(key->mask().contains(QPoint(20, 12)));
+}
+
+TEST_F(ShapeButtonTest, UnreadableCustomPointsFallBackToARectangle) {
+    key->setPointList({"0, 0", "WIDTH, HEIGHT / 2", "0, HEIGHT"});
+    key->setShape(ButtonShape::bsCustom);
+    EXPECT_TRUE(key->mask().contains(QPoint(2, 12)));
+    EXPECT_FALSE(key->mask().contains(QPoint(36, 1)));
+    EXPECT_THROW(key->setPointList({"0, 0", "37 24", "0, 24"}), PointListError);
+    EXPECT_EQ(key->shape(), ButtonShape::bsRect);
+    EXPECT_TRUE(key->mask().contains(QPoint(36, 1)));
+}
+
+}  // namespace
+}  // namespace zhcalc::controls
