@@ -2,6 +2,7 @@
 
 #include <QCursor>
 #include <QDialog>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -119,8 +120,14 @@ void BitButton::applyRegion() {
         setMask(region);
 }
 
+bool BitButton::windowTakesInput() const {
+    // A window with no focus anywhere in the program (no window manager) counts
+    // as active; one whose focus is in another of the program's windows does not.
+    return window()->isActiveWindow() || QGuiApplication::focusWindow() == nullptr;
+}
+
 bool BitButton::isInside(QPoint pos) const {
-    if (!window()->isActiveWindow() || !rect().contains(pos)) return false;
+    if (!windowTakesInput() || !rect().contains(pos)) return false;
     if (const QRegion shape = mask(); !shape.isEmpty() && !shape.contains(pos)) return false;
     if (const QWidget* parent = parentWidget()) return parent->childAt(mapToParent(pos)) == this;
     return true;
@@ -138,8 +145,9 @@ bool BitButton::event(QEvent* e) {
         case QEvent::WindowDeactivate:
         case QEvent::UngrabMouse:
         case QEvent::Hide:
-            // Losing the mouse in the middle of a press ends it where the pointer is.
-            if (tracking_) releaseAt(mapFromGlobal(QCursor::pos()));
+            // Losing the mouse in the middle of a press ends it where the pointer is;
+            // it clicks only if the window still has the focus.
+            if (tracking_) releaseAt(mapFromGlobal(QCursor::pos()), window()->isActiveWindow());
             break;
         default:
             break;
@@ -182,13 +190,13 @@ void BitButton::mouseReleaseEvent(QMouseEvent* e) {
         e->ignore();
         return;
     }
-    releaseAt(e->position().toPoint());
+    releaseAt(e->position().toPoint(), true);
     e->accept();
 }
 
-void BitButton::releaseAt(QPoint pos) {
+void BitButton::releaseAt(QPoint pos, bool mayClick) {
     setDownLook(false);
-    const bool clickIt = tracking_ && isInside(pos);
+    const bool clickIt = mayClick && tracking_ && isInside(pos);
     tracking_ = false;
     emit released();
     if (clickIt) runClick();

@@ -119,6 +119,8 @@ class BitButton : public QAbstractButton {
     void rebuildRegion();
     // Re-applies the region of the current state (cache kept).
     void applyRegion();
+    // Whether the owning window is the one that takes the user's input.
+    bool windowTakesInput() const;
     // The face is in the hovered state (pointer over an enabled button).
     bool isHot() const { return hot_ && isEnabled(); }
     // The button shows the focused edge.
@@ -141,7 +143,7 @@ class BitButton : public QAbstractButton {
 
   private:
     void setDownLook(bool down);
-    void releaseAt(QPoint pos);
+    void releaseAt(QPoint pos, bool mayClick);
     void runClick();
     void drawCaptionAndGlyph(QImage& face, bool down) const;
     QImage glyphImage(bool down) const;

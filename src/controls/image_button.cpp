@@ -82,7 +82,7 @@ QRegion ImageButton::createRegion(bool down) const {
 
 bool ImageButton::isInside(QPoint pos) const {
     if (!regionFollowsState()) return BitButton::isInside(pos);
-    if (!window()->isActiveWindow()) return false;
+    if (!windowTakesInput()) return false;
     return (stateRegion(!isDown()) | stateRegion(isDown())).contains(pos);
 }
 

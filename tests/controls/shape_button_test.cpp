@@ -107,10 +107,31 @@ TEST_F(ShapeButtonTest, LosingTheMouseReleasesWhereThePointerIs) {
     release(*top, centre());  // the press is over: a late release clicks nothing
     EXPECT_EQ(clicks, 0);
 
+    // Pointer still over the key and the window still active: a release there.
     QCursor::setPos(key->mapToGlobal(QPoint(19, 12)));
     press(*top, centre());
-    QCoreApplication::sendEvent(key, &deactivate);
+    QEvent ungrab(QEvent::UngrabMouse);
+    QCoreApplication::sendEvent(key, &ungrab);
     EXPECT_FALSE(key->isDown());
+    EXPECT_EQ(clicks, 1);
+
+    // Another window taking over in the middle of a press: up, no click.
+    press(*top, centre());
+    QWidget other;
+    showActive(other);
+    ASSERT_FALSE(top->isActiveWindow());
+    EXPECT_FALSE(key->isDown());
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(ShapeButtonTest, NoClickWhileAnotherWindowOfTheProgramIsActive) {
+    QWidget other;
+    showActive(other);
+    ASSERT_FALSE(top->isActiveWindow());
+    click(*top, centre());
+    EXPECT_EQ(clicks, 0);
+    showActive(*top);
+    click(*top, centre());
     EXPECT_EQ(clicks, 1);
 }
 
