@@ -114,6 +114,7 @@ void BitButton::applyRegion() {
     if (appliedRegion_ && regionFollowsState() && parentWidget())
         parentWidget()->update((*appliedRegion_ ^ region).translated(pos()));
     appliedRegion_ = region;
+    appliedDown_ = isDown();
     if (region.isEmpty())
         clearMask();
     else
@@ -156,6 +157,8 @@ bool BitButton::event(QEvent* e) {
 }
 
 void BitButton::paintEvent(QPaintEvent*) {
+    // The down state may have been set from outside; the outline follows it here.
+    if (regionFollowsState() && appliedDown_ != isDown()) applyRegion();
     const QImage face = renderFace(isDown());
     if (face.isNull()) return;
     QPainter painter(this);

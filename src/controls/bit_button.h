@@ -168,6 +168,7 @@ class BitButton : public QAbstractButton {
     mutable std::array<std::optional<QRegion>, 2> regionCache_;  // up, down
     mutable QSize regionCacheSize_;                              // size they were made for
     std::optional<QRegion> appliedRegion_;                       // region the mask shows
+    bool appliedDown_ = false;                                   // and the state it is for
 };
 
 }  // namespace zhcalc::controls

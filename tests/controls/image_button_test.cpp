@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCursor>
 #include <memory>
 #include <set>
 
@@ -98,6 +99,7 @@ class ImageButtonTest : public ::testing::Test {
         button = new ImageButton(top.get());
         button->setGeometry(30, 30, 20, 20);
         QObject::connect(button, &QAbstractButton::clicked, [this] { ++clicks; });
+        QCursor::setPos(-500, -500);
         showActive(*top);
         ASSERT_TRUE(top->isActiveWindow());
     }
@@ -146,6 +148,17 @@ TEST_F(ImageButtonTest, RegionSwitchesWithTheStateAndTheCornerReachesTheWidgetBe
     EXPECT_EQ(clicks, 1);
     EXPECT_TRUE((button->mask() ^ upShape).isEmpty());
     EXPECT_EQ(below->presses, 1);
+}
+
+TEST_F(ImageButtonTest, DownSetFromOutsideSwitchesTheRegionAtTheNextPaint) {
+    button->setImage(squarePicture(5, 14));
+    button->setImageDown(squarePicture(1, 18, qRgb(255, 0, 255)));
+    button->setDown(true);
+    button->repaint();
+    EXPECT_TRUE((button->mask() ^ QRegion(1, 1, 18, 18)).isEmpty());
+    button->setDown(false);
+    button->repaint();
+    EXPECT_TRUE((button->mask() ^ QRegion(5, 5, 10, 10)).isEmpty());
 }
 
 TEST_F(ImageButtonTest, WithoutDownPictureTheRegionStaysAndTheFaceShifts) {

@@ -28,6 +28,7 @@ class ShapeButtonTest : public ::testing::Test {
         key->setGeometry(20, 20, 38, 25);
         key->setText("5");
         QObject::connect(key, &QAbstractButton::clicked, [this] { ++clicks; });
+        QCursor::setPos(-500, -500);  // not over any key: no hover state
         showActive(*top);
         ASSERT_TRUE(top->isActiveWindow());
     }
@@ -217,6 +218,64 @@ TEST_F(ShapeButtonTest, FocusedPolygonButtonDrawsItsOutlineInTheFocusColour) {
     ASSERT_TRUE(key->hasFocus());
     EXPECT_EQ(key->renderFace(false).pixel(16, 0), qRgb(128, 0, 0));
     EXPECT_EQ(key->renderFace(false).pixel(0, 16), qRgb(128, 0, 0));
+}
+
+TEST_F(ShapeButtonTest, FlatStyleShadesOnlyUnderThePointer) {
+    key->setShadeStyle(ShadeStyle::ssFlat);
+    const QRgb face = resolveColor(clBtnFace).rgb();
+    EXPECT_EQ(key->renderFace(false).pixel(0, 12), face);
+    int entered = 0, left = 0;
+    QObject::connect(key, &BitButton::mouseEntered, [&] { ++entered; });
+    QObject::connect(key, &BitButton::mouseLeft, [&] { ++left; });
+    QEnterEvent enter(QPointF(19, 12), QPointF(19, 12), key->mapToGlobal(QPointF(19, 12)));
+    QCoreApplication::sendEvent(key, &enter);
+    EXPECT_EQ(entered, 1);
+    EXPECT_EQ(key->renderFace(false).pixel(0, 12), resolveColor(clBtnHighlight).rgb());
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(key, &leave);
+    EXPECT_EQ(left, 1);
+    EXPECT_EQ(key->renderFace(false).pixel(0, 12), face);
+    EXPECT_NE(key->renderFace(true).pixel(0, 12), face);  // a pressed flat key is shaded
+}
+
+TEST_F(ShapeButtonTest, GlyphPicksItsImageByStateAndSitsBesideTheCaption) {
+    // Four 6 x 6 images side by side: up red, disabled green, down blue, hot yellow;
+    // the bottom-left pixel (white) is transparent.
+    QImage glyph(24, 6, QImage::Format_RGB32);
+    const QRgb colours[] = {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(255, 255, 0)};
+    for (int i = 0; i < 4; ++i)
+        for (int y = 0; y < 6; ++y)
+            for (int x = 0; x < 6; ++x)
+                glyph.setPixel(i * 6 + x, y, colours[i]);
+    for (int i = 0; i < 4; ++i)
+        glyph.setPixel(i * 6, 5, qRgb(255, 255, 255));
+    key->setShape(ButtonShape::bsRect);
+    key->setGeometry(10, 10, 40, 20);
+    key->setText("");
+    key->setGlyph(glyph);
+    key->setNumGlyphs(4);
+    // Alone and centred: (20 - 3, 10 - 3).
+    EXPECT_EQ(key->renderFace(false).pixel(17, 7), colours[0] | 0xFF000000u);
+    EXPECT_EQ(key->renderFace(true).pixel(18, 8), colours[2] | 0xFF000000u);  // moved (1, 1)
+    key->setEnabled(false);
+    EXPECT_EQ(key->renderFace(false).pixel(17, 7), colours[1] | 0xFF000000u);
+    key->setEnabled(true);
+    QEnterEvent enter(QPointF(19, 9), QPointF(19, 9), key->mapToGlobal(QPointF(19, 9)));
+    QCoreApplication::sendEvent(key, &enter);
+    EXPECT_EQ(key->renderFace(false).pixel(17, 7), colours[3] | 0xFF000000u);
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(key, &leave);
+    EXPECT_EQ(key->renderFace(false).pixel(17, 7), colours[0] | 0xFF000000u);
+    EXPECT_EQ(key->renderFace(false).pixel(17, 12), resolveColor(clBtnFace).rgb());  // transparent
+
+    // Left-justified with a margin of 3: the glyph starts at the margin.
+    CaptionText left;
+    left.alignment = TextAlignment::taLeftJustify;
+    key->setTextOptions(left);
+    key->setMargin(3);
+    const QImage face = key->renderFace(false);
+    EXPECT_EQ(face.pixel(3, 7), colours[0] | 0xFF000000u);
+    EXPECT_NE(face.pixel(2, 7), colours[0] | 0xFF000000u);
 }
 
 TEST_F(ShapeButtonTest, ShapeChangesAndResizesRebuildTheMask) {
