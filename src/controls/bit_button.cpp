@@ -1,5 +1,6 @@
 #include "controls/bit_button.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QDialog>
 #include <QGuiApplication>
@@ -83,6 +84,43 @@ void BitButton::setSpacing(int spacing) {
     if (spacing == spacing_) return;
     spacing_ = spacing;
     update();
+}
+
+void BitButton::setDefault(bool isDefault) {
+    if (isDefault == default_) return;
+    default_ = isDefault;
+    watchWindowKeys();
+    update();
+}
+
+void BitButton::setCancel(bool isCancel) {
+    if (isCancel == cancel_) return;
+    cancel_ = isCancel;
+    watchWindowKeys();
+}
+
+void BitButton::watchWindowKeys() {
+    QWidget* top = window();
+    if (top == this) return;
+    top->removeEventFilter(this);
+    if (default_ || cancel_) top->installEventFilter(this);
+}
+
+bool BitButton::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == window() && e->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(e);
+        const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+        const bool usable = plain && isEnabled() && isVisible() && focusPolicy() != Qt::NoFocus;
+        const bool onButton =
+            qobject_cast<QAbstractButton*>(QApplication::focusWidget()) != nullptr;
+        const bool isReturn = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (usable &&
+            ((default_ && isReturn && !onButton) || (cancel_ && key->key() == Qt::Key_Escape))) {
+            runClick();
+            return true;
+        }
+    }
+    return QAbstractButton::eventFilter(watched, e);
 }
 
 QImage BitButton::renderFace(bool down) const {

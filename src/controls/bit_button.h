@@ -92,6 +92,14 @@ class BitButton : public QAbstractButton {
     int modalResult() const { return modalResult_; }
     void setModalResult(int result) { modalResult_ = result; }
 
+    // A default button takes Return, a cancel button Escape, from anywhere in its
+    // window (Return only while the focus is not on another button). Both need a
+    // button that can take focus (boFocusable). A default button shows the focus edge.
+    bool isDefault() const { return default_; }
+    void setDefault(bool isDefault);
+    bool isCancel() const { return cancel_; }
+    void setCancel(bool isCancel);
+
     // The button's whole picture for a state, as painted: face, edges, caption.
     QImage renderFace(bool down) const;
     // The region the window is cut to for a state (cached per state).
@@ -124,9 +132,10 @@ class BitButton : public QAbstractButton {
     // The face is in the hovered state (pointer over an enabled button).
     bool isHot() const { return hot_ && isEnabled(); }
     // The button shows the focused edge.
-    bool showsFocus() const { return hasFocus(); }
+    bool showsFocus() const { return hasFocus() || default_; }
 
     bool hitButton(const QPoint& pos) const override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
     bool event(QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
@@ -143,6 +152,7 @@ class BitButton : public QAbstractButton {
 
   private:
     void setDownLook(bool down);
+    void watchWindowKeys();
     void releaseAt(QPoint pos, bool mayClick);
     void runClick();
     void drawCaptionAndGlyph(QImage& face, bool down) const;
@@ -161,6 +171,8 @@ class BitButton : public QAbstractButton {
     int spacing_ = 4;
     int tag_ = 0;
     int modalResult_ = 0;
+    bool default_ = false;
+    bool cancel_ = false;
 
     bool tracking_ = false;
     bool downAtPress_ = false;

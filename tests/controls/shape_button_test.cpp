@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QCursor>
+#include <QLineEdit>
 #include <memory>
 #include <set>
 
@@ -150,6 +151,28 @@ TEST_F(ShapeButtonTest, SpaceKeyClicksAFocusableButtonAtOnce) {
     sendKey(*key, Qt::Key_5);  // other keys go on to the window
     EXPECT_EQ(clicks, 2);
     EXPECT_EQ(downChanges, 0);
+}
+
+TEST_F(ShapeButtonTest, DefaultTakesReturnAndCancelEscapeFromTheWindow) {
+    auto* edit = new QLineEdit(top.get());
+    edit->setGeometry(70, 60, 60, 20);
+    edit->show();
+    edit->setFocus();
+    key->setDefault(true);
+    sendKey(*edit, Qt::Key_Return);
+    EXPECT_EQ(clicks, 0);  // a key that cannot take focus takes no keys
+    key->setOptions(boFocusable);
+    edit->setFocus();
+    sendKey(*edit, Qt::Key_Return);
+    EXPECT_EQ(clicks, 1);
+    sendKey(*edit, Qt::Key_Escape);
+    EXPECT_EQ(clicks, 1);
+    key->setCancel(true);
+    sendKey(*edit, Qt::Key_Escape);
+    EXPECT_EQ(clicks, 2);
+    key->setDefault(false);
+    sendKey(*edit, Qt::Key_Return);
+    EXPECT_EQ(clicks, 2);
 }
 
 TEST_F(ShapeButtonTest, DisabledButtonIgnoresTheMouse) {
