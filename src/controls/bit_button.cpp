@@ -130,14 +130,24 @@ QImage BitButton::renderFace(bool down) const {
     return face;
 }
 
-QRegion BitButton::stateRegion(bool down) const {
+std::optional<QRegion> BitButton::cachedRegion(bool down) const {
     if (regionCacheSize_ != size()) {  // a hidden button learns of a resize only when shown
         regionCache_ = {};
         regionCacheSize_ = size();
     }
-    auto& slot = regionCache_[down ? 1 : 0];
-    if (!slot) slot = createRegion(down);
-    return *slot;
+    return regionCache_[down ? 1 : 0];
+}
+
+void BitButton::setCachedRegion(bool down, const std::optional<QRegion>& region) {
+    cachedRegion(down);  // drops slots of another size
+    regionCache_[down ? 1 : 0] = region;
+}
+
+QRegion BitButton::stateRegion(bool down) const {
+    if (const auto cached = cachedRegion(down)) return *cached;
+    const QRegion region = createRegion(down);
+    regionCache_[down ? 1 : 0] = region;
+    return region;
 }
 
 void BitButton::rebuildRegion() {

@@ -123,6 +123,9 @@ class BitButton : public QAbstractButton {
     // Whether a point in the button's coordinates counts as over the button.
     virtual bool isInside(QPoint pos) const;
 
+    // The cache slot of a state, for the current size.
+    std::optional<QRegion> cachedRegion(bool down) const;
+    void setCachedRegion(bool down, const std::optional<QRegion>& region);
     // Drops both cached regions and cuts the window anew.
     void rebuildRegion();
     // Re-applies the region of the current state (cache kept).

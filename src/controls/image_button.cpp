@@ -1,6 +1,7 @@
 #include "controls/image_button.h"
 
 #include "controls/image_face.h"
+#include "controls/region_data.h"
 
 namespace zhcalc::controls {
 
@@ -45,6 +46,17 @@ QRgb ImageButton::stateTransparentColor(bool down) const {
 
 QColor ImageButton::tint() const {
     return color_ == clNone ? QColor() : resolveColor(color_);
+}
+
+QByteArray ImageButton::regionData(bool down) const {
+    return regionToStream(cachedRegion(down));
+}
+
+void ImageButton::setRegionData(bool down, QByteArrayView stream) {
+    const auto region = regionFromStream(stream);
+    if (!region) return;
+    setCachedRegion(down, region);
+    applyRegion();
 }
 
 bool ImageButton::regionFollowsState() const {

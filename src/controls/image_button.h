@@ -2,6 +2,8 @@
 // A push button whose face is a picture and whose window is cut to the picture's
 // outline; with a down picture the outline changes as the button goes down.
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QImage>
 
 #include "controls/bit_button.h"
@@ -32,6 +34,12 @@ class ImageButton : public BitButton {
     // Only matters for a button in a group; these buttons have none.
     bool allowAllUp() const { return allowAllUp_; }
     void setAllowAllUp(bool allow) { allowAllUp_ = allow; }
+
+    // The stored region of a state ("RegionData" up, "DownRegionData" down) in
+    // its stream form (see region_data.h). Set it after the size: it holds only
+    // while the button keeps that size; malformed data is ignored.
+    QByteArray regionData(bool down) const;
+    void setRegionData(bool down, QByteArrayView stream);
 
     // The colour that is outside the button in a state.
     QRgb stateTransparentColor(bool down) const;

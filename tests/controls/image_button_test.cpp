@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QCursor>
+#include <QtEndian>
 #include <memory>
 #include <set>
 
 #include "button_test_support.h"
 #include "controls/button_pictures.h"
 #include "controls/image_face.h"
+#include "controls/region_data.h"
 
 namespace zhcalc::controls {
 namespace {
@@ -239,6 +241,55 @@ TEST_F(ImageButtonTest, ClearRegistersButtonCutsAwayGreyUpAndMagentaDown) {
     press(*top, button->geometry().topLeft() + up.boundingRect().topLeft() + QPoint(2, 2));
     EXPECT_TRUE(button->isDown());
     EXPECT_TRUE((button->mask() ^ down).isEmpty());
+}
+
+TEST(RegionData, HeaderRectanglesAndStreamSlots) {
+    const QRegion region = QRegion(2, 5, 10, 3) + QRegion(4, 8, 2, 4);
+    const QByteArray data = regionToData(region);
+    ASSERT_EQ(data.size(), 32 + 16 * region.rectCount());
+    const auto word = [&](int i) { return qFromLittleEndian<qint32>(data.constData() + 4 * i); };
+    EXPECT_EQ(word(0), 32);
+    EXPECT_EQ(word(1), 1);
+    EXPECT_EQ(word(2), region.rectCount());
+    EXPECT_EQ(word(3), 16 * region.rectCount());
+    EXPECT_EQ(word(4), 2);  // bounds: left, top, right, bottom (exclusive)
+    EXPECT_EQ(word(5), 5);
+    EXPECT_EQ(word(6), 12);
+    EXPECT_EQ(word(7), 12);
+    EXPECT_EQ(word(8), 2);  // first rectangle
+    EXPECT_EQ(word(10), 12);
+    const auto back = regionFromData(data);
+    ASSERT_TRUE(back.has_value());
+    EXPECT_TRUE((*back ^ region).isEmpty());
+
+    EXPECT_FALSE(regionFromData(data.left(40)).has_value());  // count beyond the data
+    QByteArray wrongType = data;
+    wrongType[4] = 2;
+    EXPECT_FALSE(regionFromData(wrongType).has_value());
+    QByteArray flipped = data;
+    qToLittleEndian<qint32>(1, flipped.data() + 40);  // right before left
+    EXPECT_FALSE(regionFromData(flipped).has_value());
+
+    const QByteArray empty = regionToStream(std::nullopt);
+    EXPECT_EQ(empty, QByteArray(4, '\0'));
+    EXPECT_FALSE(regionFromStream(empty).has_value());
+    const auto slot = regionFromStream(regionToStream(region));
+    ASSERT_TRUE(slot.has_value());
+    EXPECT_TRUE((*slot ^ region).isEmpty());
+}
+
+TEST_F(ImageButtonTest, StoredRegionIsUsedUntilTheButtonIsResized) {
+    button->setImage(squarePicture(5, 14));
+    const QRegion stored(0, 0, 4, 4);
+    button->setRegionData(false, regionToStream(stored));
+    EXPECT_TRUE((button->mask() ^ stored).isEmpty());
+    EXPECT_EQ(button->regionData(false), regionToStream(stored));
+    EXPECT_EQ(button->regionData(true), regionToStream(std::nullopt));
+    button->setRegionData(false, QByteArray("junk"));  // ignored
+    EXPECT_TRUE((button->mask() ^ stored).isEmpty());
+    button->setGeometry(30, 30, 40, 40);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE((button->mask() ^ QRegion(10, 10, 20, 20)).isEmpty());
 }
 
 }  // namespace
