@@ -57,7 +57,7 @@ class CustomBackGround : public QWidget {
     void drawBackground(QPainter& painter);
 
     bool isCacheInvalid() const { return cacheInvalid_; }
-    const FillCache& cache() const { return cache_; }
+    const FillCache& fillCache() const { return cache_; }
 
   protected:
     // For derived controls that compose on top of the cached fill.

@@ -20,7 +20,7 @@ void eraseBackground(QPainter& painter, QWidget* widget) {
     }
     for (QObject* child : widget->children()) {
         auto* background = qobject_cast<CustomBackGround*>(child);
-        if (background == nullptr || !background->isVisible()) continue;
+        if (background == nullptr || background->isHidden()) continue;
         painter.save();
         painter.translate(background->pos());
         background->drawBackground(painter);
