@@ -245,6 +245,11 @@ void BitButton::mouseReleaseEvent(QMouseEvent* e) {
     e->accept();
 }
 
+void BitButton::mouseDoubleClickEvent(QMouseEvent* e) {
+    // The second press of a double click has already arrived as a press.
+    e->accept();
+}
+
 void BitButton::releaseAt(QPoint pos, bool mayClick) {
     setDownLook(false);
     const bool clickIt = mayClick && tracking_ && isInside(pos);

@@ -99,6 +99,19 @@ TEST_F(ShapeButtonTest, DownWhileThePointerStaysInsideClickOnlyOnReleaseInside) 
     EXPECT_EQ(below->presses, 0);
 }
 
+TEST_F(ShapeButtonTest, DoubleClickIsTwoClicks) {
+    // A double click arrives as press, release, press, double click, release.
+    click(*top, centre());
+    press(*top, centre());
+    sendMouse(*top, QEvent::MouseButtonDblClick, centre(), Qt::LeftButton, Qt::LeftButton);
+    moveWhilePressed(*top, away());
+    EXPECT_FALSE(key->isDown());  // still an ordinary press
+    moveWhilePressed(*top, centre());
+    release(*top, centre());
+    EXPECT_FALSE(key->isDown());
+    EXPECT_EQ(clicks, 2);
+}
+
 TEST_F(ShapeButtonTest, LosingTheMouseReleasesWhereThePointerIs) {
     QCursor::setPos(top->mapToGlobal(away()));
     press(*top, centre());
