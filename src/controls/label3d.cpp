@@ -84,6 +84,10 @@ void Label3D::setCaption(std::string_view cp1251) {
     update();
 }
 
+void Label3D::setCaptionText(const QString& text) {
+    setCaption(utf8ToCp1251(text.toStdString()));
+}
+
 void Label3D::setFontColor(ColorValue c) {
     if (c == fontColor_) return;
     fontColor_ = c;

@@ -40,8 +40,9 @@ class Label3D : public QWidget {
     // The caption in Windows-1251, as the calculator keeps its texts.
     const std::string& caption() const { return caption_; }
     void setCaption(std::string_view cp1251);
-    // The caption as shown.
+    // The caption as shown; setting it stores its Windows-1251 form.
     const QString& captionText() const { return captionText_; }
+    void setCaptionText(const QString& text);
 
     ColorValue fontColor() const { return fontColor_; }
     void setFontColor(ColorValue c);
