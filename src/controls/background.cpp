@@ -6,9 +6,10 @@
 
 namespace zhcalc::controls {
 
-CustomBackGround::CustomBackGround(QWidget* parent) : QWidget(parent) {
+CustomBackGround::CustomBackGround(QWidget* parent, bool fillsParent)
+    : QWidget(parent), fillsParent_(fillsParent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_TransparentForMouseEvents, fillsParent);
     fill_ = findFill(u"(ColorFill)");
     attachToParent();
 }

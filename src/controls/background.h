@@ -18,7 +18,7 @@ namespace zhcalc::controls {
 class CustomBackGround : public QWidget {
     Q_OBJECT
   public:
-    explicit CustomBackGround(QWidget* parent = nullptr);
+    explicit CustomBackGround(QWidget* parent = nullptr) : CustomBackGround(parent, true) {}
     ~CustomBackGround() override;
 
     // Name of a registered fill; unknown names are ignored. Reading returns the
@@ -60,6 +60,9 @@ class CustomBackGround : public QWidget {
     const FillCache& fillCache() const { return cache_; }
 
   protected:
+    // Derived controls placed at their own bounds (the credits scroller) pass false.
+    CustomBackGround(QWidget* parent, bool fillsParent);
+
     // For derived controls that compose on top of the cached fill.
     FillCache& cache() { return cache_; }
     void invalidateCache();

@@ -174,5 +174,37 @@ TEST(BackGround, PaletteChangeInvalidatesTheCache) {
     EXPECT_TRUE(background.isCacheInvalid());
 }
 
+// A control that composes on the cached fill, as the credits scroller does.
+class Composer : public CustomBackGround {
+  public:
+    explicit Composer(QWidget* parent) : CustomBackGround(parent, false) { setFillCached(true); }
+    void markRow(int y) {
+        for (int x = 0; x < width(); ++x)
+            cache().image().setPixel(x, y, qRgb(255, 0, 0));
+    }
+};
+
+TEST(CustomBackGround, DerivedControlKeepsItsBoundsAndComposesOnTheCache) {
+    QWidget parent;
+    parent.resize(300, 300);
+    Composer composer(&parent);
+    parent.show();
+    composer.setGeometry(2, 15, 269, 264);
+    parent.resize(400, 400);
+    EXPECT_EQ(composer.geometry(), QRect(2, 15, 269, 264));
+    EXPECT_FALSE(composer.testAttribute(Qt::WA_TransparentForMouseEvents));
+    composer.setFillType(QStringLiteral("GradientVert"));
+    composer.setFillColorLight(clWhite);
+    composer.setFillColorDark(clGray);
+    const QImage first = paintOf(composer);
+    EXPECT_EQ(QColor(first.pixel(5, 3)), QColor(254, 254, 254));  // second band of three rows
+    // A valid cache is copied as it stands, with what was composed on it.
+    composer.markRow(3);
+    EXPECT_EQ(QColor(paintOf(composer).pixel(5, 3)), QColor(255, 0, 0));
+    // An invalid one is rendered again first.
+    composer.setFillColorLight(clSilver);
+    EXPECT_EQ(QColor(paintOf(composer).pixel(5, 3)), QColor(192, 192, 192));
+}
+
 }  // namespace
 }  // namespace zhcalc::controls
