@@ -19,23 +19,23 @@ void leafRegion(benchmark::State& state) {
 }
 BENCHMARK(leafRegion);
 
-ShapeFaceSpec digitKey() {
-    ShapeFaceSpec spec;
-    spec.shape = ButtonShape::bsEllipse;
-    return spec;
+ShapeFaceParams digitKey() {
+    ShapeFaceParams params;
+    params.shape = ButtonShape::bsEllipse;
+    return params;
 }
 
 void ellipticKeyRegion(benchmark::State& state) {
-    const ShapeFaceSpec spec = digitKey();
+    const ShapeFaceParams params = digitKey();
     for (auto _ : state)
-        benchmark::DoNotOptimize(regionFromPixels(drawShapeFace(38, 25, spec, true), kPureRed));
+        benchmark::DoNotOptimize(regionFromPixels(drawShapeFace(38, 25, params, true), kPureRed));
 }
 BENCHMARK(ellipticKeyRegion);
 
 void ellipticKeyFace(benchmark::State& state) {
-    const ShapeFaceSpec spec = digitKey();
+    const ShapeFaceParams params = digitKey();
     for (auto _ : state)
-        benchmark::DoNotOptimize(drawShapeFace(38, 25, spec, false));
+        benchmark::DoNotOptimize(drawShapeFace(38, 25, params, false));
 }
 BENCHMARK(ellipticKeyFace);
 

@@ -69,19 +69,19 @@ void ImageButton::drawFace(QImage& face, bool forRegion, bool down, ShadeStyle s
         face = drawEmptyImageFace(size(), resolveColor(clBtnFace).rgb());
         return;
     }
-    ImageFaceSpec spec;
-    spec.transparent = stateTransparentColor(down);
-    spec.picture = buttonPicture(statePicture(down), size(), style, spec.transparent,
-                                 forRegion ? QColor() : tint());
+    ImageFaceParams params;
+    params.transparent = stateTransparentColor(down);
+    params.picture = buttonPicture(statePicture(down), size(), style, params.transparent,
+                                   forRegion ? QColor() : tint());
     if (down && imageDown_.isNull())
-        spec.position = QPoint(offsets().imageDownX, offsets().imageDownY);
-    spec.style = style;
-    spec.down = down;
-    spec.hot = isHot();
-    spec.focused = showsFocus();
-    spec.bevel = shadeColors().resolved();
-    spec.shadow = resolveColor(shadeColors().shadow).rgb();
-    face = drawImageFace(size(), spec);
+        params.position = QPoint(offsets().imageDownX, offsets().imageDownY);
+    params.style = style;
+    params.down = down;
+    params.hot = isHot();
+    params.focused = showsFocus();
+    params.bevel = shadeColors().resolved();
+    params.shadow = resolveColor(shadeColors().shadow).rgb();
+    face = drawImageFace(size(), params);
 }
 
 QRegion ImageButton::createRegion(bool down) const {

@@ -55,19 +55,20 @@ void layPicture(QImage& face, const QImage& picture, QPoint at, QRgb transparent
 
 }  // namespace
 
-QImage drawImageFace(QSize size, const ImageFaceSpec& spec) {
+QImage drawImageFace(QSize size, const ImageFaceParams& params) {
     if (size.isEmpty()) return {};
     QImage face(size, QImage::Format_RGB32);
-    const bool bevelled =
-        spec.style == ShadeStyle::ssHighlight || (spec.style == ShadeStyle::ssFlat && spec.hot);
-    if (spec.style == ShadeStyle::ssNormal || spec.style == ShadeStyle::ssRaised) {
-        face.fill(spec.shadow);
-        layPicture(face, spec.picture, spec.position, spec.transparent);
+    const bool bevelled = params.style == ShadeStyle::ssHighlight ||
+                          (params.style == ShadeStyle::ssFlat && params.hot);
+    if (params.style == ShadeStyle::ssNormal || params.style == ShadeStyle::ssRaised) {
+        face.fill(params.shadow);
+        layPicture(face, params.picture, params.position, params.transparent);
         return face;
     }
-    face.fill(spec.transparent);
-    layPicture(face, spec.picture, spec.position, spec.transparent);
-    if (bevelled) drawPixelScanBevel(face, spec.transparent, spec.down, spec.focused, spec.bevel);
+    face.fill(params.transparent);
+    layPicture(face, params.picture, params.position, params.transparent);
+    if (bevelled)
+        drawPixelScanBevel(face, params.transparent, params.down, params.focused, params.bevel);
     return face;
 }
 

@@ -25,7 +25,7 @@ void tintPicture(QImage& picture, QRgb transparent, QColor tint);
 QImage buttonPicture(const QImage& picture, QSize buttonSize, ShadeStyle style, QRgb transparent,
                      QColor tint);
 
-struct ImageFaceSpec {
+struct ImageFaceParams {
     QImage picture;        // the state's picture, as given
     QRgb transparent = 0;  // the state's transparent colour
     QPoint position;       // where the picture goes on the face
@@ -38,7 +38,7 @@ struct ImageFaceSpec {
     QRgb shadow = 0xFF000000u;
 };
 
-QImage drawImageFace(QSize size, const ImageFaceSpec& spec);
+QImage drawImageFace(QSize size, const ImageFaceParams& params);
 
 // A button without a picture: a black dash-dot frame on the button face colour.
 QImage drawEmptyImageFace(QSize size, QRgb faceColor);

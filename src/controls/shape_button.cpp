@@ -55,30 +55,30 @@ void ShapeButton::setDitherColor(ColorValue color) {
     update();
 }
 
-ShapeFaceSpec ShapeButton::faceSpec(bool down, ShadeStyle style) const {
-    ShapeFaceSpec spec;
-    spec.shape = shape_;
-    spec.orientation = orientation_;
-    spec.roundRectBias = roundRectBias_;
-    spec.pointList = pointList_;
-    spec.color = resolveColor(color_).rgb();
-    spec.ditherColor = resolveColor(ditherColor_).rgb();
-    spec.drawEdges = style != ShadeStyle::ssFlat || isHot() || down;
-    spec.down = down;
-    spec.focused = showsFocus();
-    spec.brightensGrey = displayBrightensGrey();
-    spec.bevel = shadeColors().resolved();
-    return spec;
+ShapeFaceParams ShapeButton::faceParams(bool down, ShadeStyle style) const {
+    ShapeFaceParams params;
+    params.shape = shape_;
+    params.orientation = orientation_;
+    params.roundRectBias = roundRectBias_;
+    params.pointList = pointList_;
+    params.color = resolveColor(color_).rgb();
+    params.ditherColor = resolveColor(ditherColor_).rgb();
+    params.drawEdges = style != ShadeStyle::ssFlat || isHot() || down;
+    params.down = down;
+    params.focused = showsFocus();
+    params.brightensGrey = displayBrightensGrey();
+    params.bevel = shadeColors().resolved();
+    return params;
 }
 
 void ShapeButton::drawFace(QImage& face, bool forRegion, bool down, ShadeStyle style) const {
     try {
-        face = drawShapeFace(width(), height(), faceSpec(down, style), forRegion);
+        face = drawShapeFace(width(), height(), faceParams(down, style), forRegion);
     } catch (const PointListError&) {
         // Points that stopped evaluating after a resize: show the plain rectangle.
-        ShapeFaceSpec spec = faceSpec(down, style);
-        spec.shape = ButtonShape::bsRect;
-        face = drawShapeFace(width(), height(), spec, forRegion);
+        ShapeFaceParams params = faceParams(down, style);
+        params.shape = ButtonShape::bsRect;
+        face = drawShapeFace(width(), height(), params, forRegion);
     }
 }
 

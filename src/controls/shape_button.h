@@ -36,7 +36,7 @@ class ShapeButton : public BitButton {
     QRegion createRegion(bool down) const override;
 
   private:
-    ShapeFaceSpec faceSpec(bool down, ShadeStyle style) const;
+    ShapeFaceParams faceParams(bool down, ShadeStyle style) const;
     void checkPointsOrFallBack();
 
     ButtonShape shape_ = ButtonShape::bsRect;

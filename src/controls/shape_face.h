@@ -10,7 +10,7 @@
 
 namespace zhcalc::controls {
 
-struct ShapeFaceSpec {
+struct ShapeFaceParams {
     ButtonShape shape = ButtonShape::bsRect;
     ShapeOrientation orientation = ShapeOrientation::soUp;
     int roundRectBias = 25;
@@ -27,6 +27,6 @@ struct ShapeFaceSpec {
 // A width x height picture of the face (null for an empty size). With `forRegion`
 // only the shape is drawn: its non-key pixels are the button's region.
 // A bad custom point list throws PointListError.
-QImage drawShapeFace(int width, int height, const ShapeFaceSpec& spec, bool forRegion);
+QImage drawShapeFace(int width, int height, const ShapeFaceParams& params, bool forRegion);
 
 }  // namespace zhcalc::controls

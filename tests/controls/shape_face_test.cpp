@@ -10,9 +10,9 @@ namespace {
 const BevelColors kBevel{qRgb(255, 255, 255), qRgb(223, 223, 223), qRgb(160, 160, 164),
                          qRgb(0, 0, 0), qRgb(128, 0, 0)};
 
-ShapeFaceSpec spec(ButtonShape shape, ShapeOrientation orientation = ShapeOrientation::soUp,
-                   int bias = 25) {
-    ShapeFaceSpec s;
+ShapeFaceParams params(ButtonShape shape, ShapeOrientation orientation = ShapeOrientation::soUp,
+                       int bias = 25) {
+    ShapeFaceParams s;
     s.shape = shape;
     s.orientation = orientation;
     s.roundRectBias = bias;
@@ -22,7 +22,7 @@ ShapeFaceSpec spec(ButtonShape shape, ShapeOrientation orientation = ShapeOrient
     return s;
 }
 
-QRegion shapeRegion(int width, int height, const ShapeFaceSpec& s) {
+QRegion shapeRegion(int width, int height, const ShapeFaceParams& s) {
     return regionFromPixels(drawShapeFace(width, height, s, true), keyColorFor(s.color));
 }
 
@@ -33,7 +33,7 @@ std::pair<int, int> rowSpan(const QRegion& region, int y) {
 }
 
 TEST(ShapeRegion, EllipticKeyIsTheFilledEllipseOfItsBox) {
-    const QRegion region = shapeRegion(38, 25, spec(ButtonShape::bsEllipse));
+    const QRegion region = shapeRegion(38, 25, params(ButtonShape::bsEllipse));
     // The ellipse with corners (0, 0) and (37, 24) leaves the last column and row out.
     EXPECT_EQ(region.boundingRect(), QRect(0, 0, 37, 24));
     EXPECT_EQ(rowSpan(region, 0), std::make_pair(13, 23));
@@ -52,16 +52,16 @@ TEST(ShapeRegion, EllipticKeyIsTheFilledEllipseOfItsBox) {
 }
 
 TEST(ShapeRegion, TrapezoidsAndDiamondOfTheKeypad) {
-    const QRegion pi = shapeRegion(41, 25, spec(ButtonShape::bsTrapezoid));
+    const QRegion pi = shapeRegion(41, 25, params(ButtonShape::bsTrapezoid));
     EXPECT_EQ(rowSpan(pi, 0), std::make_pair(10, 30));
     EXPECT_EQ(rowSpan(pi, 24), std::make_pair(0, 40));
     EXPECT_EQ(pi.boundingRect(), QRect(0, 0, 41, 25));
 
-    const QRegion e = shapeRegion(55, 22, spec(ButtonShape::bsTrapezoid));
+    const QRegion e = shapeRegion(55, 22, params(ButtonShape::bsTrapezoid));
     EXPECT_EQ(rowSpan(e, 0), std::make_pair(10, 44));
     EXPECT_EQ(rowSpan(e, 21), std::make_pair(0, 54));
 
-    const QRegion c = shapeRegion(33, 33, spec(ButtonShape::bsDiamond));
+    const QRegion c = shapeRegion(33, 33, params(ButtonShape::bsDiamond));
     EXPECT_EQ(c.boundingRect(), QRect(0, 0, 33, 33));
     EXPECT_EQ(rowSpan(c, 16), std::make_pair(0, 32));
     EXPECT_TRUE(c.contains(QPoint(16, 0)));
@@ -73,45 +73,45 @@ TEST(ShapeRegion, TrapezoidsAndDiamondOfTheKeypad) {
 }
 
 TEST(ShapeRegion, RoundRectCornersFollowTheBiasAndIgnoreOrientation) {
-    const QRegion bias25 = shapeRegion(39, 25, spec(ButtonShape::bsRoundRect));
+    const QRegion bias25 = shapeRegion(39, 25, params(ButtonShape::bsRoundRect));
     const QRegion bias30 =
-        shapeRegion(39, 25, spec(ButtonShape::bsRoundRect, ShapeOrientation::soUp, 30));
+        shapeRegion(39, 25, params(ButtonShape::bsRoundRect, ShapeOrientation::soUp, 30));
     EXPECT_EQ(rowSpan(bias25, 0).first, 9);
     EXPECT_EQ(rowSpan(bias30, 0).first, 11);
     EXPECT_EQ(rowSpan(bias25, 12), std::make_pair(0, 37));
     EXPECT_EQ(bias25.boundingRect(), QRect(0, 0, 38, 24));
     for (const auto orientation :
          {ShapeOrientation::soLeft, ShapeOrientation::soRight, ShapeOrientation::soDown}) {
-        const QRegion turned = shapeRegion(39, 25, spec(ButtonShape::bsRoundRect, orientation));
+        const QRegion turned = shapeRegion(39, 25, params(ButtonShape::bsRoundRect, orientation));
         EXPECT_TRUE((turned ^ bias25).isEmpty());
-        EXPECT_EQ(drawShapeFace(39, 25, spec(ButtonShape::bsRoundRect, orientation), false),
-                  drawShapeFace(39, 25, spec(ButtonShape::bsRoundRect), false));
+        EXPECT_EQ(drawShapeFace(39, 25, params(ButtonShape::bsRoundRect, orientation), false),
+                  drawShapeFace(39, 25, params(ButtonShape::bsRoundRect), false));
     }
 }
 
 TEST(ShapeRegion, PureRedFaceStillFindsTheShape) {
-    ShapeFaceSpec red = spec(ButtonShape::bsEllipse);
+    ShapeFaceParams red = params(ButtonShape::bsEllipse);
     red.color = qRgb(255, 0, 0);
     const QImage face = drawShapeFace(38, 25, red, true);
     EXPECT_EQ(face.pixel(0, 0), kPureBlue);
     EXPECT_EQ(face.pixel(18, 12), qRgb(255, 0, 0));
-    const QRegion grey = shapeRegion(38, 25, spec(ButtonShape::bsEllipse));
+    const QRegion grey = shapeRegion(38, 25, params(ButtonShape::bsEllipse));
     EXPECT_TRUE((shapeRegion(38, 25, red) ^ grey).isEmpty());
 }
 
 TEST(ShapeFace, RoundShapesGetThePixelScanBevelAndPolygonsTheEdgeLines) {
-    const QImage up = drawShapeFace(38, 25, spec(ButtonShape::bsEllipse), false);
+    const QImage up = drawShapeFace(38, 25, params(ButtonShape::bsEllipse), false);
     EXPECT_EQ(up.pixel(0, 12), kBevel.highlight);  // upper-left end of a diagonal run
     EXPECT_EQ(up.pixel(36, 12), kBevel.black);     // its lower-right end
     EXPECT_EQ(up.pixel(18, 12), qRgb(192, 192, 192));
     EXPECT_EQ(up.pixel(37, 24), kPureRed);
-    ShapeFaceSpec pressed = spec(ButtonShape::bsEllipse);
+    ShapeFaceParams pressed = params(ButtonShape::bsEllipse);
     pressed.down = true;
     const QImage down = drawShapeFace(38, 25, pressed, false);
     EXPECT_EQ(down.pixel(0, 12), kBevel.black);
     EXPECT_EQ(down.pixel(36, 12), kBevel.highlight);
 
-    const QImage diamond = drawShapeFace(33, 33, spec(ButtonShape::bsDiamond), false);
+    const QImage diamond = drawShapeFace(33, 33, params(ButtonShape::bsDiamond), false);
     EXPECT_EQ(diamond.pixel(24, 24), kBevel.black);  // lower-right edge
     EXPECT_EQ(diamond.pixel(23, 24), kBevel.shadow);
     EXPECT_EQ(diamond.pixel(16, 16), qRgb(192, 192, 192));
@@ -120,7 +120,7 @@ TEST(ShapeFace, RoundShapesGetThePixelScanBevelAndPolygonsTheEdgeLines) {
 }
 
 TEST(ShapeFace, FlatIdleFaceHasNoEdgesAndEmptySizeNoPicture) {
-    ShapeFaceSpec flat = spec(ButtonShape::bsEllipse);
+    ShapeFaceParams flat = params(ButtonShape::bsEllipse);
     flat.drawEdges = false;
     const QImage face = drawShapeFace(38, 25, flat, false);
     EXPECT_EQ(face.pixel(0, 12), qRgb(192, 192, 192));
