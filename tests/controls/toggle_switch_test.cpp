@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QShortcutEvent>
 #include <QStringList>
 
 #include "controls/pictures.h"
@@ -148,6 +149,45 @@ TEST(ToggleSwitchPaint, DisabledSwitchShowsTheEngravedPicture) {
     const QImage disabled = sw->picture();
     EXPECT_NE(enabled, disabled);
     EXPECT_EQ(disabled.pixel(0, 0), qRgb(10, 20, 30));
+}
+
+TEST(ToggleSwitchPaint, CaptionOnlyBesideThePictureAndNeverWithTpNone) {
+    QWidget window;
+    auto* sw = new ToggleSwitch(&window);
+    sw->resize(120, 60);
+    sw->setColor(rgbValue(255, 255, 255));
+    sw->setFontColor(clBlack);
+    sw->setCaption(QStringLiteral("Память"));
+    const auto inkIn = [](const QImage& image, const QRect& area) {
+        int ink = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                ink += image.pixel(x, y) != qRgb(255, 255, 255);
+        return ink;
+    };
+    const QRect rightOfPicture(33, 0, 87, 60), leftOfPicture(0, 0, 87, 60);
+    EXPECT_EQ(inkIn(sw->picture(), QRect(0, 0, 40, 60)), 0);  // tpNone: centred picture only
+    sw->setTextPosition(TextPosition::tpRight);
+    EXPECT_GT(inkIn(sw->picture(), rightOfPicture), 10);
+    sw->setTextPosition(TextPosition::tpLeft);
+    const QImage left = sw->picture();
+    EXPECT_GT(inkIn(left, leftOfPicture), 10);
+    // The picture moved to the right edge; its background pixels took the switch colour.
+    EXPECT_EQ(left.pixel(119, 59), qRgb(255, 255, 255));
+}
+
+TEST(ToggleSwitchEvents, AcceleratorFocusesWithoutToggling) {
+    QWidget window;
+    auto* other = new QWidget(&window);
+    other->setFocusPolicy(Qt::StrongFocus);
+    auto* sw = new ToggleSwitch(&window);
+    sw->setCaption(QStringLiteral("&Memory"));
+    window.show();
+    other->setFocus();
+    QShortcutEvent shortcut(QKeySequence(QStringLiteral("Alt+M")), 0);
+    QApplication::sendEvent(sw, &shortcut);
+    EXPECT_EQ(window.focusWidget(), sw);
+    EXPECT_FALSE(sw->stateOn());
 }
 
 // Records the switch's events in the order they arrive.
