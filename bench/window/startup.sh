@@ -26,7 +26,7 @@ for n in $(seq 91 190); do
     if [[ ! -e /tmp/.X11-unix/X$n && ! -e /tmp/.X$n-lock ]]; then display=:$n; break; fi
 done
 [[ -n $display ]] || { echo "no free X display number" >&2; exit 1; }
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
 work=$(mktemp -d)
 trap 'kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT

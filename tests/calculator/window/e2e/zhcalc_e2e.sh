@@ -60,7 +60,7 @@ for n in $(seq 91 190); do
     if [[ ! -e /tmp/.X11-unix/X$n && ! -e /tmp/.X$n-lock ]]; then display=:$n; break; fi
 done
 [[ -n $display ]] || skip "no free X display number"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
 pids+=($!)
 wait_for 10 xdpyinfo -display "$display" || fail "Xvfb did not start on $display"
 export DISPLAY=$display
