@@ -102,9 +102,9 @@ class CalculatorWindow::PanelView : public PanelListener {
 };
 
 CalculatorWindow::CalculatorWindow(SoundService& sound, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint) {
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("SbSetup1"));
     setWindowTitle(calculatorWindowCaption());
     setFixedSize(layout::kClientWidth, layout::kClientHeight);
