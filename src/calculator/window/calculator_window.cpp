@@ -168,6 +168,12 @@ void CalculatorWindow::buildControls() {
     display_ = findChild<QWidget*>(QStringLiteral("r3dDisplay"));
     buildKeys();
     buildStrip();
+    for (const auto& row : layout::otherControls()) {
+        if (*row.name == '\0') continue;
+        if (auto* widget = findChild<QWidget*>(QString::fromUtf8(row.name))) {
+            widget->setEnabled(row.enabled);
+        }
+    }
 }
 
 void CalculatorWindow::buildKeys() {
