@@ -1,0 +1,35 @@
+#pragma once
+// One frame of the credits: the text bitmap blended over the plain background
+// along the text path, fading in at one end of the path and out at the other.
+
+#include <QColor>
+#include <QImage>
+#include <QSize>
+
+namespace zhcalc::about {
+
+// Rows of the control: the text enters at `begin` and leaves at `end`; it is
+// fully opaque between `riseTo` and `fallFrom`.
+struct CreditsPath {
+    int begin = 0;
+    int end = 0;
+    int riseTo = 0;
+    int fallFrom = 0;
+    friend bool operator==(const CreditsPath&, const CreditsPath&) = default;
+};
+
+// The defaults a control of height h takes at its first sizing.
+constexpr CreditsPath defaultCreditsPath(int height) {
+    return {height, 0, height - 50, 50};
+}
+
+// The background's share of row y in percent: 0 shows the text fully, 100 not at all.
+int rowFade(const CreditsPath& path, int y);
+
+// Copies `plain` over `cache`, then blends `text` onto it for scroll position
+// `position` within a control of size `control`. Text pixels of colour `key`
+// are transparent. `cache` and `plain` have the same size, at least `control`.
+void composeFrame(QImage& cache, const QImage& plain, const QImage& text, QColor key,
+                  const CreditsPath& path, int position, QSize control);
+
+}  // namespace zhcalc::about
