@@ -36,11 +36,15 @@ int fadePercent(int distance, int length) {
 // the sum times the extended constant 0.01, rounded to nearest, ties to even.
 struct BlendTable {
     std::array<std::uint8_t, 25501> value{};
+    // Whether a fully opaque row gives back the text pixel unchanged.
+    bool opaqueIsCopy = true;
     BlendTable() {
         const volatile Number hundredth = 0.01L;  // kept out of compile-time folding
         for (int sum = 0; sum <= 25500; ++sum)
             value[static_cast<std::size_t>(sum)] =
                 static_cast<std::uint8_t>(std::lrint(static_cast<Number>(sum) * hundredth));
+        for (int channel = 0; channel <= 255; ++channel)
+            opaqueIsCopy &= value[static_cast<std::size_t>(channel * 100)] == channel;
     }
 };
 
@@ -86,7 +90,8 @@ void composeFrame(QImage& cache, const QImage& plain, const QImage& text, QColor
     const int top = std::max(std::min(path.begin, path.end), 0);
     const int bottom = std::min({std::max(path.begin, path.end), height - 1, cache.height() - 1});
     const bool rising = path.end < path.begin;
-    const auto& blend = blendTable().value;
+    const BlendTable& table = blendTable();
+    const auto& blend = table.value;
 
     for (int y = top; y <= bottom; ++y) {
         const int g = rising ? y + position - bottom : y - position;
@@ -96,6 +101,13 @@ void composeFrame(QImage& cache, const QImage& plain, const QImage& text, QColor
         const auto* textRow = reinterpret_cast<const QRgb*>(text.constScanLine(g));
         const auto* plainRow = reinterpret_cast<const QRgb*>(plain.constScanLine(y));
         auto* cacheRow = reinterpret_cast<QRgb*>(cache.scanLine(y));
+        if (fade == 0 && table.opaqueIsCopy) {
+            for (int x = first; x <= last; ++x) {
+                const QRgb t = textRow[x - first] & RGB_MASK;
+                if (t != keyRgb) cacheRow[x] = t | ~RGB_MASK;
+            }
+            continue;
+        }
         for (int x = first; x <= last; ++x) {
             const QRgb t = textRow[x - first] & RGB_MASK;
             if (t == keyRgb) continue;
