@@ -58,11 +58,11 @@ int CustomCredits::clampToPath(int row) const {
 }
 
 CreditsPath CustomCredits::path() const {
-    const bool sized = width() > 0 && height() > 0;
-    return firstSizingPending_ && sized ? defaultCreditsPath(height()) : path_;
+    takeFirstSizing();
+    return path_;
 }
 
-void CustomCredits::takeFirstSizing() {
+void CustomCredits::takeFirstSizing() const {
     // The size is known as soon as the geometry is set, even before the deferred
     // resize event of a hidden control arrives.
     if (firstSizingPending_ && width() > 0 && height() > 0) {

@@ -75,13 +75,14 @@ class CustomCredits : public controls::CustomBackGround {
     void contentChanged();
     QColor keyColor() const;
     int clampToPath(int row) const;
-    void takeFirstSizing();
+    void takeFirstSizing() const;
 
     CreditSections sections_;
-    CreditsPath path_;
+    // Taken from the first positive size as soon as anything asks for it.
+    mutable CreditsPath path_;
     CreditsScrollMode mode_;
     int position_ = 0;
-    bool firstSizingPending_ = true;
+    mutable bool firstSizingPending_ = true;
     QImage plain_;
     QImage text_;
     // Declared last: it is created after, and stopped before, everything it uses.
