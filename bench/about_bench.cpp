@@ -61,6 +61,20 @@ void BM_ComposeFrameCycle(benchmark::State& state) {
 }
 BENCHMARK(BM_ComposeFrameCycle);
 
+// The running scroller's way: restoring only what the previous frame drew.
+void BM_FrameComposerCycle(benchmark::State& state) {
+    Scene scene;
+    about::FrameComposer composer;
+    composer.setText(scene.text, kKey);
+    int position = 0;
+    for (auto _ : state) {
+        composer.compose(scene.cache, scene.plain, scene.path, position, kControl);
+        benchmark::DoNotOptimize(scene.cache.constBits());
+        position = position == scene.maxPosition ? 0 : position + 1;
+    }
+}
+BENCHMARK(BM_FrameComposerCycle);
+
 }  // namespace
 
 int main(int argc, char** argv) {

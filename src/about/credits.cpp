@@ -105,12 +105,13 @@ void CustomCredits::rebuildTextBitmap() {
         plain_.size() == cache().size()) {
         // Start or end of the scroll: no text on the picture.
         cache().image() = plain_;
+        composer_.restoreAll();
     }
     if (position_ >= maxPosition()) {
-        text_ = QImage();
+        composer_.setText(QImage(), keyColor());
         return;
     }
-    text_ = buildTextBitmap(sections_, keyColor());
+    composer_.setText(buildTextBitmap(sections_, keyColor()), keyColor());
 }
 
 void CustomCredits::contentChanged() {
@@ -124,10 +125,11 @@ void CustomCredits::paintEvent(QPaintEvent*) {
         // A fresh background: shown without text this once.
         drawBackground(painter);
         plain_ = cache().image().copy();
+        composer_.restoreAll();
         rebuildTextBitmap();
         return;
     }
-    composeFrame(cache().image(), plain_, text_, keyColor(), path(), position_, size());
+    composer_.compose(cache().image(), plain_, path(), position_, size());
     drawBackground(painter);
 }
 

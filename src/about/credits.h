@@ -56,7 +56,7 @@ class CustomCredits : public controls::CustomBackGround {
 
     // The pictures the frames are made of, for inspection.
     const QImage& plainBackground() const { return plain_; }
-    const QImage& textBitmap() const { return text_; }
+    const QImage& textBitmap() const { return composer_.text(); }
 
   signals:
     // After every tick.
@@ -84,7 +84,7 @@ class CustomCredits : public controls::CustomBackGround {
     int position_ = 0;
     mutable bool firstSizingPending_ = true;
     QImage plain_;
-    QImage text_;
+    FrameComposer composer_;
     // Declared last: it is created after, and stopped before, everything it uses.
     std::unique_ptr<ThreadTimer> timer_;
 };

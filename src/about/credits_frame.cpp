@@ -71,53 +71,150 @@ int rowFade(const CreditsPath& path, int y) {
     return fade;
 }
 
+namespace {
+
+// Where the text block lands: columns first .. last, rows top .. bottom.
+struct FrameGeometry {
+    int first;
+    int last;
+    int top;
+    int bottom;
+    bool rising;
+
+    FrameGeometry(QSize text, const CreditsPath& path, QSize control, QSize cache)
+        : first(std::max(0, (control.width() - text.width()) / 2)),
+          last(std::min({first + text.width() - 1, control.width() - 1, cache.width() - 1})),
+          top(std::max(std::min(path.begin, path.end), 0)),
+          bottom(
+              std::min({std::max(path.begin, path.end), control.height() - 1, cache.height() - 1})),
+          rising(path.end < path.begin) {}
+
+    // The text row on screen row y, or -1 when none is there.
+    int textRow(int y, int position, int textHeight) const {
+        const int g = rising ? y + position - bottom : y - position;
+        return g >= 0 && g < textHeight ? g : -1;
+    }
+};
+
+// p * f + t * (100 - f) per channel, times 0.01, rounded.
+inline QRgb blendPixel(const BlendTable& table, QRgb plain, QRgb text, int fade) {
+    const int show = 100 - fade;
+    const auto mix = [&](int background, int ink) {
+        return static_cast<int>(
+            table.value[static_cast<std::size_t>(background * fade + ink * show)]);
+    };
+    return qRgb(mix(qRed(plain), qRed(text)), mix(qGreen(plain), qGreen(text)),
+                mix(qBlue(plain), qBlue(text)));
+}
+
+void copyRows(QImage& cache, const QImage& plain, int rows) {
+    const qsizetype rowBytes = std::min<qsizetype>(cache.bytesPerLine(), plain.bytesPerLine());
+    for (int y = 0; y < std::min({rows, cache.height(), plain.height()}); ++y)
+        std::memcpy(cache.scanLine(y), plain.constScanLine(y), static_cast<std::size_t>(rowBytes));
+}
+
+}  // namespace
+
 void composeFrame(QImage& cache, const QImage& plain, const QImage& text, QColor key,
                   const CreditsPath& path, int position, QSize control) {
-    const int width = control.width();
-    const int height = control.height();
-    // The plain picture under the control; cache and plain share size and format.
-    const qsizetype rowBytes = std::min<qsizetype>(cache.bytesPerLine(), plain.bytesPerLine());
-    for (int y = 0; y < std::min({height, cache.height(), plain.height()}); ++y)
-        std::memcpy(cache.scanLine(y), plain.constScanLine(y), static_cast<std::size_t>(rowBytes));
-
-    if (text.isNull() || width <= 0 || height <= 0) return;
+    copyRows(cache, plain, control.height());
+    if (text.isNull() || control.isEmpty()) return;
     const QRgb keyRgb = key.rgb() & RGB_MASK;
-    const int textWidth = text.width();
-    const int textHeight = text.height();
-
-    const int first = std::max(0, (width - textWidth) / 2);
-    const int last = std::min({first + textWidth - 1, width - 1, cache.width() - 1});
-    const int top = std::max(std::min(path.begin, path.end), 0);
-    const int bottom = std::min({std::max(path.begin, path.end), height - 1, cache.height() - 1});
-    const bool rising = path.end < path.begin;
+    const FrameGeometry frame(text.size(), path, control, cache.size());
     const BlendTable& table = blendTable();
-    const auto& blend = table.value;
 
-    for (int y = top; y <= bottom; ++y) {
-        const int g = rising ? y + position - bottom : y - position;
-        if (g < 0 || g > textHeight - 1) continue;
+    for (int y = frame.top; y <= frame.bottom; ++y) {
+        const int g = frame.textRow(y, position, text.height());
+        if (g < 0) continue;
         const int fade = rowFade(path, y);
-        const int show = 100 - fade;
         const auto* textRow = reinterpret_cast<const QRgb*>(text.constScanLine(g));
         const auto* plainRow = reinterpret_cast<const QRgb*>(plain.constScanLine(y));
         auto* cacheRow = reinterpret_cast<QRgb*>(cache.scanLine(y));
-        if (fade == 0 && table.opaqueIsCopy) {
-            for (int x = first; x <= last; ++x) {
-                const QRgb t = textRow[x - first] & RGB_MASK;
-                if (t != keyRgb) cacheRow[x] = t | ~RGB_MASK;
-            }
-            continue;
+        for (int x = frame.first; x <= frame.last; ++x) {
+            const QRgb t = textRow[x - frame.first] & RGB_MASK;
+            if (t != keyRgb) cacheRow[x] = blendPixel(table, plainRow[x], t, fade);
         }
-        for (int x = first; x <= last; ++x) {
-            const QRgb t = textRow[x - first] & RGB_MASK;
-            if (t == keyRgb) continue;
-            const QRgb p = plainRow[x];
-            const auto mix = [&](int background, int ink) {
-                return static_cast<int>(
-                    blend[static_cast<std::size_t>(background * fade + ink * show)]);
-            };
-            cacheRow[x] =
-                qRgb(mix(qRed(p), qRed(t)), mix(qGreen(p), qGreen(t)), mix(qBlue(p), qBlue(t)));
+    }
+}
+
+// ---- incremental composition ---------------------------------------------------------
+
+void FrameComposer::setText(const QImage& text, QColor key) {
+    text_ = text.convertToFormat(QImage::Format_RGB32);
+    runs_.clear();
+    rowStarts_.assign(static_cast<std::size_t>(text_.height()) + 1, 0);
+    const QRgb keyRgb = key.rgb() & RGB_MASK;
+    for (int g = 0; g < text_.height(); ++g) {
+        rowStarts_[static_cast<std::size_t>(g)] = static_cast<int>(runs_.size());
+        const auto* row = reinterpret_cast<const QRgb*>(text_.constScanLine(g));
+        for (int x = 0; x < text_.width();) {
+            if ((row[x] & RGB_MASK) == keyRgb) {
+                ++x;
+                continue;
+            }
+            const int begin = x;
+            while (x < text_.width() && (row[x] & RGB_MASK) != keyRgb)
+                ++x;
+            runs_.push_back({begin, x});
+        }
+    }
+    rowStarts_.back() = static_cast<int>(runs_.size());
+}
+
+void FrameComposer::compose(QImage& cache, const QImage& plain, const CreditsPath& path,
+                            int position, QSize control) {
+    // Row addresses by hand: scanLine() checks for sharing on every call.
+    uchar* const cacheBits = cache.bits();
+    const uchar* const plainBits = plain.constBits();
+    const qsizetype cacheStride = cache.bytesPerLine();
+    const qsizetype plainStride = plain.bytesPerLine();
+    const auto cacheRow = [&](int y) {
+        return reinterpret_cast<QRgb*>(cacheBits + y * cacheStride);
+    };
+    const auto plainRow = [&](int y) {
+        return reinterpret_cast<const QRgb*>(plainBits + y * plainStride);
+    };
+
+    if (restoreAll_ || cache.size() != lastCacheSize_) {
+        copyRows(cache, plain, control.height());
+        restoreAll_ = false;
+        lastCacheSize_ = cache.size();
+    } else {
+        for (const Span& span : drawn_)
+            std::memcpy(cacheRow(span.row) + span.begin, plainRow(span.row) + span.begin,
+                        static_cast<std::size_t>(span.end - span.begin) * sizeof(QRgb));
+    }
+    drawn_.clear();
+    if (text_.isNull() || control.isEmpty()) return;
+
+    const FrameGeometry frame(text_.size(), path, control, cache.size());
+    const BlendTable& table = blendTable();
+    const uchar* const textBits = text_.constBits();
+    const qsizetype textStride = text_.bytesPerLine();
+    for (int y = frame.top; y <= frame.bottom; ++y) {
+        const int g = frame.textRow(y, position, text_.height());
+        if (g < 0) continue;
+        const int fade = rowFade(path, y);
+        const bool opaque = fade == 0 && table.opaqueIsCopy;
+        // Shifted so that screen column x reads text column x - first.
+        const QRgb* const textRow =
+            reinterpret_cast<const QRgb*>(textBits + g * textStride) - frame.first;
+        const QRgb* const under = plainRow(y);
+        QRgb* const target = cacheRow(y);
+        const auto index = static_cast<std::size_t>(g);
+        for (int r = rowStarts_[index]; r < rowStarts_[index + 1]; ++r) {
+            const Run& run = runs_[static_cast<std::size_t>(r)];
+            const int begin = frame.first + run.begin;
+            const int end = std::min(frame.first + run.end, frame.last + 1);
+            if (begin >= end) continue;
+            if (opaque) {
+                for (int x = begin; x < end; ++x)
+                    target[x] = textRow[x] | ~RGB_MASK;
+            } else {
+                for (int x = begin; x < end; ++x)
+                    target[x] = blendPixel(table, under[x], textRow[x] & RGB_MASK, fade);
+            }
+            drawn_.push_back({y, begin, end});
         }
     }
 }

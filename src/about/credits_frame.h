@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QImage>
 #include <QSize>
+#include <vector>
 
 namespace zhcalc::about {
 
@@ -31,5 +32,38 @@ int rowFade(const CreditsPath& path, int y);
 // are transparent. `cache` and `plain` have the same size, at least `control`.
 void composeFrame(QImage& cache, const QImage& plain, const QImage& text, QColor key,
                   const CreditsPath& path, int position, QSize control);
+
+// composeFrame for a scroller that draws frame after frame into the same cache:
+// instead of copying the whole plain picture it restores only the pixels the
+// previous frame drew, and it walks only the text pixels, found once per text.
+// The cache must hold what the previous compose left there; after anything else
+// writes to it, call restoreAll().
+class FrameComposer {
+  public:
+    // The text bitmap and its transparent colour; the composer keeps a copy.
+    void setText(const QImage& text, QColor key);
+    const QImage& text() const { return text_; }
+    void restoreAll() { restoreAll_ = true; }
+    void compose(QImage& cache, const QImage& plain, const CreditsPath& path, int position,
+                 QSize control);
+
+  private:
+    struct Run {
+        int begin;  // first column of a row's run of text pixels
+        int end;    // one past the last
+    };
+    struct Span {
+        int row;
+        int begin;
+        int end;
+    };
+
+    QImage text_;
+    std::vector<Run> runs_;
+    std::vector<int> rowStarts_;  // runs of text row g: rowStarts_[g] .. rowStarts_[g + 1]
+    std::vector<Span> drawn_;
+    bool restoreAll_ = true;
+    QSize lastCacheSize_;
+};
 
 }  // namespace zhcalc::about

@@ -127,6 +127,51 @@ TEST(ComposeFrame, NoTextLeavesThePlainPicture) {
     EXPECT_EQ(cache, plain);
 }
 
+// The scroller composes frame after frame into one cache; every frame must be
+// exactly what composing from scratch gives.
+TEST(FrameComposer, EveryFrameEqualsComposingFromScratch) {
+    QImage plain(kControl, QImage::Format_RGB32);
+    for (int y = 0; y < plain.height(); ++y)
+        for (int x = 0; x < plain.width(); ++x)
+            plain.setPixel(x, y, qRgb(255 - y / 2, x % 256, 90));
+    const QRgb inks[] = {kKey.rgb(),          kKey.rgb(), kKey.rgb(),
+                         qRgb(255, 255, 255), kInk,       qRgb(0, 0, 255)};
+    unsigned seed = 12345;
+    const auto makeText = [&](QSize size) {
+        QImage text(size, QImage::Format_RGB32);
+        for (int y = 0; y < size.height(); ++y)
+            for (int x = 0; x < size.width(); ++x) {
+                seed = seed * 1103515245u + 12345u;
+                text.setPixel(x, y, inks[(seed >> 16) % 6]);
+            }
+        return text;
+    };
+    const struct {
+        const char* name;
+        QSize textSize;
+        CreditsPath path;
+    } cases[] = {
+        {"rising", {201, 120}, kAboutPath},
+        {"wider than the control", {300, 40}, kAboutPath},
+        {"falling", {51, 30}, {0, 264, 20, 240}},
+    };
+    for (const auto& c : cases) {
+        const QImage text = makeText(c.textSize);
+        FrameComposer composer;
+        composer.setText(text, kKey);
+        QImage incremental = solid(kControl, qRgb(7, 7, 7));
+        for (int position = 0; position < 264 + c.textSize.height() + 3; position += 3) {
+            composer.compose(incremental, plain, c.path, position, kControl);
+            QImage scratch = solid(kControl, qRgb(7, 7, 7));
+            composeFrame(scratch, plain, text, kKey, c.path, position, kControl);
+            ASSERT_EQ(incremental, scratch) << c.name << " at position " << position;
+        }
+        composer.setText(QImage(), kKey);
+        composer.compose(incremental, plain, c.path, 0, kControl);
+        EXPECT_EQ(incremental, plain) << c.name;
+    }
+}
+
 TEST(CentredText, HalfOfAnOddDifferenceRoundsToEven) {
     const struct {
         int width;
