@@ -130,9 +130,11 @@ void composeFrame(QImage& cache, const QImage& plain, const QImage& text, QColor
         const auto* textRow = reinterpret_cast<const QRgb*>(text.constScanLine(g));
         const auto* plainRow = reinterpret_cast<const QRgb*>(plain.constScanLine(y));
         auto* cacheRow = reinterpret_cast<QRgb*>(cache.scanLine(y));
+        const bool opaque = fade == 0 && table.opaqueIsCopy;
         for (int x = frame.first; x <= frame.last; ++x) {
             const QRgb t = textRow[x - frame.first] & RGB_MASK;
-            if (t != keyRgb) cacheRow[x] = blendPixel(table, plainRow[x], t, fade);
+            if (t == keyRgb) continue;
+            cacheRow[x] = opaque ? t | ~RGB_MASK : blendPixel(table, plainRow[x], t, fade);
         }
     }
 }
