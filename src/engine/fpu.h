@@ -1,12 +1,18 @@
 #pragma once
 // Thin wrappers over the x87 instructions the calculator computes with.
 //
-// Every wrapper clears the exception flags, runs its instruction and reads the
-// status word in the same asm statement, so the optimizer can neither fold the
-// operation at compile time nor move it away from its flag test. The checked
-// arithmetic raises EInvalidOp, EZeroDivide or EOverflow exactly where an x87
-// with those three exceptions unmasked would trap; underflow, denormal operands
-// and inexact results stay silent.
+// Every wrapper runs its instruction and reads the status word in the same asm
+// statement, so the optimizer can neither fold the operation at compile time nor
+// move it away from its flag test. The checked arithmetic raises EInvalidOp,
+// EZeroDivide or EOverflow exactly where an x87 with those three exceptions
+// unmasked would trap; underflow, denormal operands and inexact results stay
+// silent.
+//
+// Clearing the flags (FNCLEX) costs several times the arithmetic itself, so the
+// checked operations first only read the status word after the instruction: the
+// flags are sticky, and with none of the trapped ones set the operation cannot
+// have faulted. Only when one is set (by this operation or left over from earlier
+// work) is the operation repeated on cleared flags to tell which.
 
 #include <bit>
 #include <cstdint>
@@ -66,7 +72,10 @@ struct Result {
 
 // ---- checked arithmetic: a op b, raising on a trapped fault -------------------------
 
-inline Number add(Number a, Number b) {
+namespace detail {
+
+// The operation on cleared flags, raising on a trapped fault.
+inline Number addOnClearFlags(Number a, Number b) {
     Number r;
     std::uint16_t sw;
     asm volatile("fnclex\n\tfadd %%st(1), %%st\n\tfnstsw %1" : "=t"(r), "=a"(sw) : "0"(a), "u"(b));
@@ -74,7 +83,7 @@ inline Number add(Number a, Number b) {
     return r;
 }
 
-inline Number sub(Number a, Number b) {
+inline Number subOnClearFlags(Number a, Number b) {
     Number r;
     std::uint16_t sw;
     asm volatile("fnclex\n\tfsub %%st(1), %%st\n\tfnstsw %1" : "=t"(r), "=a"(sw) : "0"(a), "u"(b));
@@ -82,7 +91,7 @@ inline Number sub(Number a, Number b) {
     return r;
 }
 
-inline Number mul(Number a, Number b) {
+inline Number mulOnClearFlags(Number a, Number b) {
     Number r;
     std::uint16_t sw;
     asm volatile("fnclex\n\tfmul %%st(1), %%st\n\tfnstsw %1" : "=t"(r), "=a"(sw) : "0"(a), "u"(b));
@@ -90,11 +99,49 @@ inline Number mul(Number a, Number b) {
     return r;
 }
 
-inline Number div(Number a, Number b) {
+inline Number divOnClearFlags(Number a, Number b) {
     Number r;
     std::uint16_t sw;
     asm volatile("fnclex\n\tfdiv %%st(1), %%st\n\tfnstsw %1" : "=t"(r), "=a"(sw) : "0"(a), "u"(b));
     check(sw);
+    return r;
+}
+
+}  // namespace detail
+
+inline Number add(Number a, Number b) {
+    Number r;
+    std::uint16_t sw;
+    asm volatile("fadd %%st(1), %%st\n\tfnstsw %1" : "=t"(r), "=a"(sw) : "0"(a), "u"(b));
+    if (sw & kTrapped) [[unlikely]]
+        return detail::addOnClearFlags(a, b);
+    return r;
+}
+
+inline Number sub(Number a, Number b) {
+    Number r;
+    std::uint16_t sw;
+    asm volatile("fsub %%st(1), %%st\n\tfnstsw %1" : "=t"(r), "=a"(sw) : "0"(a), "u"(b));
+    if (sw & kTrapped) [[unlikely]]
+        return detail::subOnClearFlags(a, b);
+    return r;
+}
+
+inline Number mul(Number a, Number b) {
+    Number r;
+    std::uint16_t sw;
+    asm volatile("fmul %%st(1), %%st\n\tfnstsw %1" : "=t"(r), "=a"(sw) : "0"(a), "u"(b));
+    if (sw & kTrapped) [[unlikely]]
+        return detail::mulOnClearFlags(a, b);
+    return r;
+}
+
+inline Number div(Number a, Number b) {
+    Number r;
+    std::uint16_t sw;
+    asm volatile("fdiv %%st(1), %%st\n\tfnstsw %1" : "=t"(r), "=a"(sw) : "0"(a), "u"(b));
+    if (sw & kTrapped) [[unlikely]]
+        return detail::divOnClearFlags(a, b);
     return r;
 }
 

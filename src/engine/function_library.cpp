@@ -1,1 +1,199 @@
 #include "engine/function_library.h"
+
+#include <array>
+#include <cmath>
+#include <limits>
+#include <string_view>
+
+#include "engine/errors.h"
+#include "engine/fpu.h"
+#include "engine/inverse_factorial.h"
+#include "engine/math_parser.h"
+#include "engine/number_text.h"
+#include "engine/x87_math.h"
+
+namespace zhcalc {
+
+namespace {
+
+constexpr Number kPiOver180 = fpu::fromBits(16377, 0x8EFA351294E9C8AE);
+constexpr Number k180OverPi = fpu::fromBits(16388, 0xE52EE0D31E0FBDC3);
+constexpr Number kPiOver200 = fpu::fromBits(16377, 0x80ADFC90B938CE36);
+constexpr Number k200OverPi = fpu::fromBits(16388, 0xFEA5DD5C5A4A6111);
+constexpr Number kTwoPi = fpu::fromBits(16385, 0xC90FDAA22168C235);
+// One unit in the last place above the parser's PI: the base of "ArcLogpi".
+constexpr Number kPiPlusUlp = fpu::fromBits(16384, 0xC90FDAA22168C236);
+// 1E-16: below it the hyperbolic functions return their value at 0.
+constexpr Number kTolerance = fpu::fromBits(16329, 0xE69594BEC44DE15B);
+
+bool isNearZero(Number x) {
+    return std::fabs(x) <= kTolerance;
+}
+
+bool sameValueTol(Number a, Number b) {
+    const Number eps =
+        std::fmax(fpu::mul(std::fmin(std::fabs(a), std::fabs(b)), kTolerance), kTolerance);
+    return std::fabs(fpu::sub(a, b)) <= eps;
+}
+
+Number checked(fpu::Result r) {
+    fpu::check(r.status);
+    return r.value;
+}
+
+Number degToRad(Number x) {
+    return fpu::mul(x, kPiOver180);
+}
+Number radToDeg(Number x) {
+    return fpu::mul(x, k180OverPi);
+}
+Number gradToRad(Number x) {
+    return fpu::mul(x, kPiOver200);
+}
+Number radToGrad(Number x) {
+    return fpu::mul(x, k200OverPi);
+}
+Number cycleToRad(Number x) {
+    return fpu::mul(x, kTwoPi);
+}
+Number radToCycle(Number x) {
+    return fpu::div(x, kTwoPi);
+}
+
+// 1 / tan x with FPTAN. Beyond 2^63 FPTAN leaves no quotient to divide by, which
+// the x87 reports as an invalid operation.
+Number cotan(Number x) {
+    const auto tangent = fpu::fptan(x);
+    if (tangent.status & fpu::kOutOfRange) throw EInvalidOp();
+    return fpu::div(1, checked(tangent));
+}
+
+Number sinh(Number x) {
+    if (isNearZero(x)) return 0;
+    return fpu::div(fpu::sub(x87::exp(x), x87::exp(-x)), 2);
+}
+
+Number cosh(Number x) {
+    if (isNearZero(x)) return 1;
+    return fpu::div(fpu::add(x87::exp(x), x87::exp(-x)), 2);
+}
+
+Number tanh(Number x) {
+    if (isNearZero(x)) return 0;
+    return fpu::div(sinh(x), cosh(x));
+}
+
+Number arcCosh(Number x) {
+    const Number root = checked(fpu::fsqrt(fpu::div(fpu::sub(x, 1), fpu::add(x, 1))));
+    return x87::ln(fpu::add(x, fpu::mul(fpu::add(x, 1), root)));
+}
+
+Number arcSinh(Number x) {
+    const Number root = checked(fpu::fsqrt(fpu::add(fpu::mul(x, x), 1)));
+    return x87::ln(fpu::add(x, root));
+}
+
+Number arcTanh(Number x) {
+    if (sameValueTol(x, 1)) return std::numeric_limits<Number>::infinity();
+    if (sameValueTol(x, -1)) return -std::numeric_limits<Number>::infinity();
+    return fpu::mul(0.5L, x87::ln(fpu::div(fpu::add(1, x), fpu::sub(1, x))));
+}
+
+Number logN(Number x) {
+    return x87::ln(x);
+}
+Number log10(Number x) {
+    return x87::log10(x);
+}
+Number log2(Number x) {
+    return x87::log2(x);
+}
+Number logPi(Number x) {
+    return fpu::div(x87::log2(x), x87::log2(x87::kPi));
+}
+
+// The inverse cotangent, with values in (0, pi).
+Number arcCotan(Number x) {
+    return fpu::sub(x87::kHalfPi, x87::arctan(x));
+}
+
+Number arcLn(Number x) {
+    return x87::power(x87::eulerE(), x);
+}
+Number arcLog2(Number x) {
+    return x87::power(2, x);
+}
+Number arcLog10(Number x) {
+    return x87::power(10, x);
+}
+Number arcLogPi(Number x) {
+    return x87::power(kPiPlusUlp, x);
+}
+
+// The argument goes through its 15-digit text, which must be a plain integer.
+Number factorial(Number x) {
+    const std::int32_t n = strToInt(floatToStr(x));
+    Number result = 1;
+    for (std::int32_t i = 1; i <= n; ++i)
+        result = fpu::mul(result, static_cast<Number>(i));
+    return result;
+}
+
+Number roundToInteger(Number x) {
+    const auto r = fpu::toInt64Rounded(x);
+    fpu::check(r.status);
+    return static_cast<Number>(r.value);
+}
+
+Number sign(Number x) {
+    if (x > 0) return 1;
+    if (x < 0) return -1;
+    return x == 0 ? 0 : x;
+}
+
+Number arcFa(Number x) {
+    return inverseFactorial(x);
+}
+
+struct Registration {
+    std::string_view name;
+    MathFunction function;
+};
+
+constexpr std::array<Registration, 26> kFunctions{{
+    {"DegToRad", degToRad},
+    {"RadtoDeg", radToDeg},
+    {"GradToRad", gradToRad},
+    {"RadToGrad", radToGrad},
+    {"CycleToRad", cycleToRad},
+    {"RadToCycle", radToCycle},
+    {"cotan", cotan},
+    {"Sinh", sinh},
+    {"Cosh", cosh},
+    {"Tanh", tanh},
+    {"ArcCosh", arcCosh},
+    {"ArcSinh", arcSinh},
+    {"ArcTanh", arcTanh},
+    {"LogN", logN},
+    {"Log10", log10},
+    {"Log2", log2},
+    {"Logpi", logPi},
+    {"ArcCotan", arcCotan},
+    {"ArcLn", arcLn},
+    {"ArcLog2", arcLog2},
+    {"ArcLog10", arcLog10},
+    {"ArcLogpi", arcLogPi},
+    {"Fa", factorial},
+    {"Int", roundToInteger},
+    {"Sign", sign},
+    {"ArcFa", arcFa},
+}};
+
+}  // namespace
+
+void registerCalculatorFunctions() {
+    for (const auto& f : kFunctions)
+        MathParser::registerFunction(f.name, f.function);
+}
+
+}  // namespace zhcalc

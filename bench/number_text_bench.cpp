@@ -1,0 +1,58 @@
+// Number text in both directions: the hot paths of "=" and of every literal.
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "engine/fpu.h"
+#include "engine/number_text.h"
+
+namespace {
+
+const zhcalc::Number kPi = zhcalc::fpu::fromBits(16384, 0xC90FDAA22168C235);
+
+void floatToStrPi(benchmark::State& state) {
+    zhcalc::setDecimalSeparator(',');
+    zhcalc::Number value = kPi;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(value);
+        std::string text = zhcalc::floatToStr(value);
+        benchmark::DoNotOptimize(text);
+    }
+}
+BENCHMARK(floatToStrPi);
+
+void readNumberLiteralPi(benchmark::State& state) {
+    zhcalc::setDecimalSeparator(',');
+    const std::string text = "3,14159265358979";
+    for (auto _ : state) {
+        std::size_t pos = 0;
+        auto value = zhcalc::readNumberLiteral(text, pos);
+        benchmark::DoNotOptimize(value);
+    }
+}
+BENCHMARK(readNumberLiteralPi);
+
+void readNumberLiteralSmallInteger(benchmark::State& state) {
+    const std::string text = "42+";
+    for (auto _ : state) {
+        std::size_t pos = 0;
+        auto value = zhcalc::readNumberLiteral(text, pos);
+        benchmark::DoNotOptimize(value);
+    }
+}
+BENCHMARK(readNumberLiteralSmallInteger);
+
+void strToFloatPi(benchmark::State& state) {
+    zhcalc::setDecimalSeparator(',');
+    const std::string text = "3,14159265358979";
+    for (auto _ : state) {
+        auto value = zhcalc::strToFloat(text);
+        benchmark::DoNotOptimize(value);
+    }
+}
+BENCHMARK(strToFloatPi);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,1 +1,0 @@
-#include "engine/number_text.h"

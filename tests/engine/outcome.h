@@ -1,0 +1,83 @@
+#pragma once
+// What an evaluation ended with, as one comparable value: the result text or the
+// kind and message of the error.
+
+#include <ostream>
+#include <string>
+#include <string_view>
+
+#include "engine/errors.h"
+#include "engine/math_parser.h"
+#include "engine/number_text.h"
+
+namespace zhcalc::testing {
+
+struct Outcome {
+    std::string kind;  // "value" or the error class
+    std::string text;  // result text or error message
+
+    bool operator==(const Outcome&) const = default;
+    friend std::ostream& operator<<(std::ostream& os, const Outcome& o) {
+        return os << o.kind << " \"" << o.text << "\"";
+    }
+};
+
+inline Outcome value(std::string text) {
+    return {"value", std::move(text)};
+}
+inline Outcome parserError(std::string message) {
+    return {"EParserError", std::move(message)};
+}
+inline Outcome invalidOp() {
+    return {"EInvalidOp", "Invalid floating point operation"};
+}
+inline Outcome zeroDivide() {
+    return {"EZeroDivide", "Floating point division by zero"};
+}
+inline Outcome overflow() {
+    return {"EOverflow", "Floating point overflow"};
+}
+inline Outcome convertError(std::string message) {
+    return {"EConvertError", std::move(message)};
+}
+
+inline Outcome evaluateOutcome(MathParser& parser, std::string_view expression) {
+    try {
+        return value(floatToStr(parser.evaluate(expression)));
+    } catch (const EInvalidOp& e) {
+        return {"EInvalidOp", e.message()};
+    } catch (const EZeroDivide& e) {
+        return {"EZeroDivide", e.message()};
+    } catch (const EOverflow& e) {
+        return {"EOverflow", e.message()};
+    } catch (const EParserError& e) {
+        return {"EParserError", e.message()};
+    } catch (const EConvertError& e) {
+        return {"EConvertError", e.message()};
+    }
+}
+
+// Sets the decimal separator for one test and restores the previous one.
+class SeparatorScope {
+  public:
+    explicit SeparatorScope(char separator) : saved_(decimalSeparator()) {
+        setDecimalSeparator(separator);
+    }
+    ~SeparatorScope() { setDecimalSeparator(saved_); }
+    SeparatorScope(const SeparatorScope&) = delete;
+    SeparatorScope& operator=(const SeparatorScope&) = delete;
+
+  private:
+    char saved_;
+};
+
+struct Case {
+    const char* expression;
+    Outcome expected;
+};
+
+inline std::ostream& operator<<(std::ostream& os, const Case& c) {
+    return os << '"' << c.expression << '"';
+}
+
+}  // namespace zhcalc::testing

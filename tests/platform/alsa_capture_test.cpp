@@ -1,0 +1,80 @@
+// Plays key tones through real ALSA into a file and checks the bytes that reached it.
+// Runs as its own program: HOME must point at the test's .asoundrc before ALSA starts.
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "alsa_test_home.h"
+#include "calculator/key_tone.h"
+#include "platform/alsa_sound.h"
+
+namespace zhcalc::testing {
+namespace {
+
+AlsaTestHome* home = nullptr;
+
+std::vector<std::uint8_t> captured(const char* file = "out.raw") {
+    std::ifstream in(home->dir() / file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TEST(AlsaCapture, TheSamplesOfTheImageReachTheDevice) {
+    platform::AlsaSound sound;
+    for (int hz : {130, 441, 275}) {
+        const std::vector<std::uint8_t> image = buildToneImage(hz, 30);
+        sound.play(image);
+        const std::vector<std::uint8_t> samples(image.begin() + kToneHeaderSize, image.end());
+        EXPECT_EQ(captured(), samples) << hz << " Hz";
+    }
+}
+
+TEST(AlsaCapture, FormatComesFromTheImageHeader) {
+    // A 16-bit stereo image at 8000 Hz, played into a device that records the format it was
+    // opened with in a wave header of its own.
+    std::vector<std::uint8_t> image = buildToneImage(130, 0);
+    const auto putU16 = [&](std::size_t at, std::uint16_t v) {
+        image[at] = static_cast<std::uint8_t>(v);
+        image[at + 1] = static_cast<std::uint8_t>(v >> 8);
+    };
+    const auto putU32 = [&](std::size_t at, std::uint32_t v) {
+        for (int i = 0; i < 4; ++i)
+            image[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
+    };
+    putU16(22, 2);
+    putU32(24, 8000);
+    putU32(28, 32000);
+    putU16(32, 4);
+    putU16(34, 16);
+    std::vector<std::uint8_t> samples;
+    for (int i = 0; i < 400; ++i)
+        samples.push_back(static_cast<std::uint8_t>(i * 7));
+    putU32(42, static_cast<std::uint32_t>(samples.size()));
+    putU32(4, static_cast<std::uint32_t>(38 + samples.size()));
+    image.insert(image.end(), samples.begin(), samples.end());
+    platform::AlsaSound("wavcapture").play(image);
+    const std::vector<std::uint8_t> recorded = captured("out.wav");
+    ASSERT_EQ(recorded.size(), 44 + samples.size());
+    const auto u16 = [&](std::size_t at) { return recorded[at] | recorded[at + 1] << 8; };
+    EXPECT_EQ(u16(20), 1);     // PCM
+    EXPECT_EQ(u16(22), 2);     // channels
+    EXPECT_EQ(u16(24), 8000);  // samples per second (low half)
+    EXPECT_EQ(u16(26), 0);
+    EXPECT_EQ(u16(34), 16);  // bits per sample
+    EXPECT_EQ(std::vector<std::uint8_t>(recorded.begin() + 44, recorded.end()), samples);
+}
+
+}  // namespace
+}  // namespace zhcalc::testing
+
+int main(int argc, char** argv) {
+    zhcalc::testing::AlsaTestHome home(
+        "pcm.!default { type file slave.pcm \"null\" file \"@DIR@/out.raw\" format \"raw\" }\n"
+        "pcm.wavcapture { type file slave.pcm \"null\" file \"@DIR@/out.wav\" format \"wav\" }\n");
+    zhcalc::testing::home = &home;
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
