@@ -1,7 +1,7 @@
 #include "about/about_window.h"
 
-#include <QBitmap>
 #include <QGuiApplication>
+#include <QList>
 #include <QRegion>
 #include <string>
 
@@ -110,18 +110,38 @@ void AboutWindow::showEvent(QShowEvent* event) {
     applyColorKey();
 }
 
+QRegion colorKeyShape(const QImage& picture, QRgb key) {
+    const QImage pixels = picture.convertToFormat(QImage::Format_RGB32);
+    const QRgb keyRgb = key & RGB_MASK;
+    // Row by row, the runs of pixels that are not the key colour.
+    QList<QRect> runs;
+    for (int y = 0; y < pixels.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(pixels.constScanLine(y));
+        for (int x = 0; x < pixels.width();) {
+            if ((row[x] & RGB_MASK) == keyRgb) {
+                ++x;
+                continue;
+            }
+            const int begin = x;
+            while (x < pixels.width() && (row[x] & RGB_MASK) != keyRgb)
+                ++x;
+            runs.append(QRect(begin, y, x - begin, 1));
+        }
+    }
+    QRegion shape;
+    shape.setRects(runs.constData(), static_cast<int>(runs.size()));
+    return shape;
+}
+
 void AboutWindow::applyColorKey() {
     // Window shapes exist only on X11; elsewhere (offscreen) the window stays whole.
     if (QGuiApplication::platformName() != QStringLiteral("xcb")) return;
-    const QImage picture = grab().toImage();
-    const QBitmap holes =
-        QBitmap::fromImage(picture.createMaskFromColor(kTransparentColor, Qt::MaskInColor));
-    const QRegion holeRegion(holes);
-    if (holeRegion.isEmpty()) {
+    const QRegion shape = colorKeyShape(grab().toImage(), kTransparentColor);
+    if ((shape ^ QRegion(rect())).isEmpty()) {
         clearMask();
         return;
     }
-    setMask(QRegion(rect()) - holeRegion);
+    setMask(shape);
     update();
 }
 

@@ -3,6 +3,8 @@
 // the right. Every opening makes a new window in the state of its layout.
 
 #include <QDialog>
+#include <QImage>
+#include <QRegion>
 
 #include "about/temp_convertor.h"
 
@@ -46,6 +48,10 @@ class AboutWindow : public QDialog {
     Credits* credits_ = nullptr;
     controls::FlatEdit* temperatureEdit_ = nullptr;
 };
+
+// The window's shape under a colour key: all of `picture` except the pixels of
+// exactly the key colour.
+QRegion colorKeyShape(const QImage& picture, QRgb key);
 
 // Creates a new about window owned by `owner` that deletes itself, its scroller
 // and the scroller's thread when closed. Not yet shown.

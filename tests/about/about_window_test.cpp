@@ -148,6 +148,24 @@ TEST_F(AboutWindowTest, PressesChainOnTheEditAndReturnOnlyBeeps) {
     EXPECT_TRUE(window.isVisible());
 }
 
+TEST(ColorKeyShape, KeyColouredPixelsBecomeHoles) {
+    QImage picture(20, 10, QImage::Format_RGB32);
+    picture.fill(qRgb(0, 0, 66));  // one off the key
+    picture.setPixel(3, 4, AboutWindow::kTransparentColor);
+    picture.setPixel(19, 9, AboutWindow::kTransparentColor);
+    const QRegion shape = colorKeyShape(picture, AboutWindow::kTransparentColor);
+    EXPECT_FALSE(shape.contains(QPoint(3, 4)));
+    EXPECT_FALSE(shape.contains(QPoint(19, 9)));
+    EXPECT_TRUE(shape.contains(QPoint(4, 4)));
+    EXPECT_TRUE(shape.contains(QPoint(0, 0)));
+    EXPECT_EQ(shape.boundingRect(), picture.rect());
+    // The window's own picture has no key-coloured pixel, so it keeps its whole shape.
+    AboutWindow window;
+    const QImage drawn = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_TRUE(
+        (colorKeyShape(drawn, AboutWindow::kTransparentColor) ^ QRegion(drawn.rect())).isEmpty());
+}
+
 int threadCount() {
     return static_cast<int>(QDir(QStringLiteral("/proc/self/task")).count()) - 2;
 }
