@@ -5,6 +5,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
+"$root/scripts/ensure-locales.sh"
 
 jobs=$(nproc)
 fuzz_seconds=${ZHCALC_FUZZ_SECONDS:-30}

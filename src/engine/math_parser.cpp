@@ -35,20 +35,23 @@ Number MathParser::evaluate(std::string_view text) {
 }
 
 void MathParser::normalise(std::string_view input) {
-    text_.clear();
-    text_.reserve(input.size() + 2);
+    // Index 0 is kept for the "0" that goes in front of a leading sign.
+    text_.resize(input.size() + 2);
+    char* const first = text_.data() + 1;
+    char* out = first;
     long long balance = 0;
     for (const char c : input) {
-        if (c == '(') ++balance;
-        if (c == ')') --balance;
-        if (static_cast<unsigned char>(c) <= 32) continue;
-        text_.push_back(c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c);
+        balance += (c == '(') - (c == ')');
+        const auto u = static_cast<unsigned char>(c);
+        *out = static_cast<unsigned>(u - 'a') < 26 ? static_cast<char>(u - 'a' + 'A') : c;
+        out += u > 32;  // blanks and control characters are dropped
     }
     if (balance != 0) fail(messages::kNoCramp);
+    *out = '\0';
+    text_.resize(static_cast<std::size_t>(out - text_.data()) + 1);
     // A leading sign applies to the whole first product: "-2^2" is 0 - 2^2.
-    if (!text_.empty() && (text_[0] == '+' || text_[0] == '-')) text_.insert(text_.begin(), '0');
-    text_.push_back('\0');
-    position_ = 0;
+    text_[0] = '0';
+    position_ = (*first == '+' || *first == '-') ? 0 : 1;
     nesting_ = 0;
 }
 

@@ -48,8 +48,9 @@ class MathParser {
 
     char current() const { return text_[position_]; }
 
-    // Upper case, without characters of code 0-32, NUL-terminated. Its storage is
-    // reused from one evaluation to the next; its contents are not.
+    // Upper case, without characters of code 0-32, NUL-terminated, after a "0" at
+    // index 0 that is read only in front of a leading sign. Its storage is reused
+    // from one evaluation to the next; its contents are not.
     std::string text_;
     std::size_t position_ = 0;
     int nesting_ = 0;

@@ -33,6 +33,12 @@ class Cursor {
         while (take(' ')) {
         }
     }
+    // Takes an optional "+" or "-"; true when it was "-".
+    bool takeSign() noexcept {
+        if (take('-')) return true;
+        take('+');
+        return false;
+    }
 
   private:
     std::string_view text_;
@@ -42,11 +48,7 @@ class Cursor {
 std::optional<Number> parseFloat(std::string_view text, char separator) {
     Cursor in(text);
     in.skipBlanks();
-    bool negative = false;
-    if (in.peek() == '-' || in.peek() == '+') {
-        negative = in.peek() == '-';
-        in.advance();
-    }
+    const bool negative = in.takeSign();
 
     detail::DigitAccumulator mantissa;
     bool anyPart = false;
@@ -112,11 +114,7 @@ bool takeHexPrefix(Cursor& in) {
 std::optional<std::int32_t> parseInt(std::string_view text) {
     Cursor in(text);
     in.skipBlanks();
-    bool negative = false;
-    if (in.peek() == '-' || in.peek() == '+') {
-        negative = in.peek() == '-';
-        in.advance();
-    }
+    const bool negative = in.takeSign();
 
     const bool hex = takeHexPrefix(in);
     std::optional<std::int32_t> result;

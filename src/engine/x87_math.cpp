@@ -19,40 +19,32 @@ namespace {
 // status word is read once. Within it only the rounding and the subtraction can be
 // invalid and only the scaling can overflow, so the flag left behind names the
 // first fault. `clearFirst` clears the flags before the sequence.
+// 2^t as n = round(t), 2^(t - n) - 1 by F2XM1, plus 1, scaled by 2^n with FSCALE.
+#define ZHCALC_POWER_OF_TWO_SEQUENCE \
+    "fld %%st(0)\n\t"                \
+    "frndint\n\t"                    \
+    "fxch %%st(1)\n\t"               \
+    "fsub %%st(1), %%st\n\t"         \
+    "f2xm1\n\t"                      \
+    "fld1\n\t"                       \
+    "faddp\n\t"                      \
+    "fscale\n\t"                     \
+    "fstp %%st(1)\n\t"               \
+    "fnstsw %1"
+
 fpu::Result powerOfTwo(Number t, bool clearFirst) {
     fpu::Result r;
     if (clearFirst) {
-        asm volatile(
-            "fnclex\n\t"
-            "fld %%st(0)\n\t"
-            "frndint\n\t"
-            "fxch %%st(1)\n\t"
-            "fsub %%st(1), %%st\n\t"
-            "f2xm1\n\t"
-            "fld1\n\t"
-            "faddp\n\t"
-            "fscale\n\t"
-            "fstp %%st(1)\n\t"
-            "fnstsw %1"
-            : "=t"(r.value), "=a"(r.status)
-            : "0"(t));
+        asm volatile("fnclex\n\t" ZHCALC_POWER_OF_TWO_SEQUENCE
+                     : "=t"(r.value), "=a"(r.status)
+                     : "0"(t));
     } else {
-        asm volatile(
-            "fld %%st(0)\n\t"
-            "frndint\n\t"
-            "fxch %%st(1)\n\t"
-            "fsub %%st(1), %%st\n\t"
-            "f2xm1\n\t"
-            "fld1\n\t"
-            "faddp\n\t"
-            "fscale\n\t"
-            "fstp %%st(1)\n\t"
-            "fnstsw %1"
-            : "=t"(r.value), "=a"(r.status)
-            : "0"(t));
+        asm volatile(ZHCALC_POWER_OF_TWO_SEQUENCE : "=t"(r.value), "=a"(r.status) : "0"(t));
     }
     return r;
 }
+
+#undef ZHCALC_POWER_OF_TWO_SEQUENCE
 
 }  // namespace
 
