@@ -12,7 +12,7 @@ namespace zhcalc::about {
 
 enum class ButtonParent { Window, ConverterBox };
 
-struct ConverterButtonSpec {
+struct ConverterButtonLayout {
     const char* name;
     ButtonParent parent;
     QRect geometry;       // in the parent's coordinates
@@ -37,12 +37,12 @@ constexpr auto Box = ButtonParent::ConverterBox;
 }  // namespace detail
 
 // Creation order, which is also the order the Tab key follows within each parent.
-inline const std::array<ConverterButtonSpec, 20> kConverterButtons = [] {
+inline const std::array<ConverterButtonLayout, 20> kConverterButtons = [] {
     using namespace detail;
     const auto celsius = [](TempType to) { return pair(GuardFamily::Celsius, C, to); };
     const auto kelvin = [](TempType to) { return pair(GuardFamily::Kelvin, K, to); };
     const auto fahrenheit = [](TempType to) { return pair(GuardFamily::Fahrenheit, F, to); };
-    return std::array<ConverterButtonSpec, 20>{{
+    return std::array<ConverterButtonLayout, 20>{{
         {"cbCK", Box, {48, 32, 41, 25}, "C->K", true, false, celsius(K)},
         {"cbCF", Box, {88, 32, 41, 25}, "C->F", true, false, celsius(F)},
         {"cbFR", Box, {128, 80, 41, 25}, "F->R", false, false, fahrenheit(R)},

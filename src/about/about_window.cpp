@@ -79,26 +79,27 @@ AboutWindow::~AboutWindow() = default;
 
 void AboutWindow::buildConverterButtons() {
     QWidget* previous = temperatureEdit_;
-    for (const ConverterButtonSpec& spec : kConverterButtons) {
+    for (const ConverterButtonLayout& layout : kConverterButtons) {
         QWidget* parent =
-            spec.parent == ButtonParent::Window ? static_cast<QWidget*>(this) : converterBox_;
-        auto* button = new controls::FlatButton(QString::fromUtf8(spec.caption), parent);
-        button->setObjectName(QString::fromLatin1(spec.name));
-        button->setGeometry(spec.geometry);
+            layout.parent == ButtonParent::Window ? static_cast<QWidget*>(this) : converterBox_;
+        auto* button = new controls::FlatButton(QString::fromUtf8(layout.caption), parent);
+        button->setObjectName(QString::fromLatin1(layout.name));
+        button->setGeometry(layout.geometry);
         button->setOptions(controls::foFlatBorder | controls::foPaintTransparently);
-        if (spec.smallFont) button->setFont(layoutFont(7));
+        if (layout.smallFont) button->setFont(layoutFont(7));
         button->setAutoDefault(false);
         // Hidden buttons are laid out like the others but never shown.
-        button->setVisible(spec.visible);
-        if (spec.conversion) {
-            connect(button, &controls::FlatButton::clicked, this, [this, &spec] { convert(spec); });
+        button->setVisible(layout.visible);
+        if (layout.conversion) {
+            connect(button, &controls::FlatButton::clicked, this,
+                    [this, &layout] { convert(layout); });
         }
         QWidget::setTabOrder(previous, button);
         previous = button;
     }
 }
 
-void AboutWindow::convert(const ConverterButtonSpec& button) {
+void AboutWindow::convert(const ConverterButtonLayout& button) {
     if (!button.conversion) return;
     const std::string typed = utf8ToCp1251(temperatureEdit_->text().toStdString());
     const std::string result = pressConverterButton(convertor_, typed, *button.conversion);

@@ -17,7 +17,7 @@ class FlatGroupBox;
 namespace zhcalc::about {
 
 class Credits;
-struct ConverterButtonSpec;
+struct ConverterButtonLayout;
 
 class AboutWindow : public QDialog {
     Q_OBJECT
@@ -32,7 +32,7 @@ class AboutWindow : public QDialog {
     Credits* credits() const { return credits_; }
 
     // What a converter button does on click: the edit's number converted in place.
-    void convert(const ConverterButtonSpec& button);
+    void convert(const ConverterButtonLayout& button);
 
   protected:
     void showEvent(QShowEvent* event) override;

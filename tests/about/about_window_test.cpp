@@ -77,14 +77,14 @@ TEST_F(AboutWindowTest, LayoutOfTheWindow) {
     EXPECT_EQ(edit->layoutDirection(), Qt::RightToLeft);
 
     int visible = 0;
-    for (const ConverterButtonSpec& spec : kConverterButtons) {
-        auto* button = child<QPushButton>(window, spec.name);
+    for (const ConverterButtonLayout& layout : kConverterButtons) {
+        auto* button = child<QPushButton>(window, layout.name);
         ASSERT_NE(button, nullptr);
-        const char* parent = spec.parent == ButtonParent::Window ? "Form1" : "FlatGroupBox2";
-        EXPECT_EQ(button->parentWidget()->objectName(), QString::fromLatin1(parent)) << spec.name;
-        EXPECT_EQ(button->geometry(), spec.geometry) << spec.name;
-        EXPECT_EQ(button->text(), QString::fromUtf8(spec.caption)) << spec.name;
-        EXPECT_EQ(button->isVisible(), spec.visible) << spec.name;
+        const char* parent = layout.parent == ButtonParent::Window ? "Form1" : "FlatGroupBox2";
+        EXPECT_EQ(button->parentWidget()->objectName(), QString::fromLatin1(parent)) << layout.name;
+        EXPECT_EQ(button->geometry(), layout.geometry) << layout.name;
+        EXPECT_EQ(button->text(), QString::fromUtf8(layout.caption)) << layout.name;
+        EXPECT_EQ(button->isVisible(), layout.visible) << layout.name;
         visible += button->isVisible();
     }
     EXPECT_EQ(visible, 8);
