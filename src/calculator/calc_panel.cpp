@@ -1,6 +1,7 @@
 #include "calculator/calc_panel.h"
 
 #include <numbers>
+#include <optional>
 
 #include "calculator/keyboard_map.h"
 #include "engine/errors.h"
@@ -82,31 +83,15 @@ void CalcPanel::evaluate() {
     setArcLockedKeysEnabled(true);
     enableEntryKeys(true);
 
-    const std::string expression = display_;
-    std::string result = evaluateToText(parser_, expression);  // other errors leave here
-    // A math error comes back as the text of 1,1E4932, which a valid expression can also
-    // produce; only a success sounds the tone.
-    static const Number mathErrorValue = 1.1e4932L;
-    const bool succeeded =
-        result != floatToStr(mathErrorValue) || evaluatesWithoutMathError(expression);
-
-    setDisplay(std::move(result));
-    if (succeeded) {
+    DisplayResult result = evaluateForDisplay(parser_, display_);  // other errors leave here
+    setDisplay(std::move(result.text));
+    if (!result.mathError) {  // only a success sounds the tone
         showNow();
         const Key& equals = keyNamed("SBdraw");
         tones_.playTone(equals.toneHz, equals.toneMs);
     }
     setCommaVisible(true);
     showNow();
-}
-
-bool CalcPanel::evaluatesWithoutMathError(const std::string& expression) {
-    try {
-        parser_.evaluate(expression);
-        return true;
-    } catch (const EMathError&) {
-        return false;
-    }
 }
 
 void CalcPanel::switchOn(int n) {

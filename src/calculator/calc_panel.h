@@ -77,7 +77,6 @@ class CalcPanel {
     void setCommaVisible(bool visible);
     void enableEntryKeys(bool enabled);
     void setArcLockedKeysEnabled(bool enabled);
-    bool evaluatesWithoutMathError(const std::string& expression);
     void showNow();
 
     MathParser parser_;

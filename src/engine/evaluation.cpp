@@ -36,14 +36,18 @@ bool isZeroText(std::string_view text) {
 
 }  // namespace
 
-std::string evaluateToText(MathParser& parser, std::string_view expression) {
+DisplayResult evaluateForDisplay(MathParser& parser, std::string_view expression) {
     std::string text;
     try {
         text = floatToStr(parser.evaluate(expression));
     } catch (const EMathError&) {
-        return floatToStr(kHugeValue);
+        return {floatToStr(kHugeValue), true};
     }
-    return isZeroText(text) ? "0" : text;
+    return {isZeroText(text) ? "0" : std::move(text), false};
+}
+
+std::string evaluateToText(MathParser& parser, std::string_view expression) {
+    return evaluateForDisplay(parser, expression).text;
 }
 
 }  // namespace zhcalc

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <new>
+#include <ostream>
 #include <stdexcept>
 
 #include "engine/errors.h"
@@ -16,6 +17,10 @@ struct BoxCase {
     std::string message;
     std::string box;
 };
+
+void PrintTo(const BoxCase& c, std::ostream* os) {
+    *os << "\"" << c.message << "\"";
+}
 
 class ErrorBox : public ::testing::TestWithParam<BoxCase> {};
 

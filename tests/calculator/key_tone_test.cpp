@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
 #include <vector>
 
 #include "panel_fixture.h"
@@ -66,6 +67,10 @@ struct GuardCase {
     bool played;
     const char* message;
 };
+
+void PrintTo(const GuardCase& c, std::ostream* os) {
+    *os << c.frequency << " Hz";
+}
 
 class ToneGuard : public ::testing::TestWithParam<GuardCase> {};
 

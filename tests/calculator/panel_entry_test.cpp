@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
 
 #include "panel_fixture.h"
 
@@ -18,6 +19,10 @@ struct EntryCase {
     bool arcLockedKeys;
     std::vector<int> tones;
 };
+
+void PrintTo(const EntryCase& c, std::ostream* os) {
+    *os << c.steps;
+}
 
 class EntrySequence : public PanelTest, public ::testing::WithParamInterface<EntryCase> {};
 
@@ -97,6 +102,10 @@ struct AppendCase {
     const char* text;
     bool enablesEntryKeys;
 };
+
+void PrintTo(const AppendCase& c, std::ostream* os) {
+    *os << c.key;
+}
 
 class AppendKey : public PanelTest, public ::testing::WithParamInterface<AppendCase> {};
 

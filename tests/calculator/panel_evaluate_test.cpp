@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "calculator/error_text.h"
 #include "panel_fixture.h"
 
@@ -30,6 +32,10 @@ struct EvaluateCase {
     const char* display;
     bool tone;
 };
+
+void PrintTo(const EvaluateCase& c, std::ostream* os) {
+    *os << c.expression;
+}
 
 class Evaluate : public EvaluateTest, public ::testing::WithParamInterface<EvaluateCase> {};
 
@@ -84,6 +90,10 @@ struct ErrorCase {
     const char* expression;
     const char* boxText;
 };
+
+void PrintTo(const ErrorCase& c, std::ostream* os) {
+    *os << c.expression;
+}
 
 class EvaluateError : public EvaluateTest, public ::testing::WithParamInterface<ErrorCase> {};
 

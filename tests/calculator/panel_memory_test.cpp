@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,10 @@ struct RegisterCase {
     const char* texts;
     const char* hints;
 };
+
+void PrintTo(const RegisterCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 std::vector<std::string> eight(const std::string& joined) {
     std::vector<std::string> parts(1);
@@ -141,6 +146,10 @@ struct PasteCase {
     std::optional<std::string> clipboardText;
     const char* display;
 };
+
+void PrintTo(const PasteCase& c, std::ostream* os) {
+    *os << (c.clipboardText ? "\"" + *c.clipboardText + "\"" : std::string("no text"));
+}
 
 class Paste : public PanelTest, public ::testing::WithParamInterface<PasteCase> {};
 

@@ -66,6 +66,16 @@ TEST_F(EvaluateToText, MathErrorsShowTheHugeValue) {
     expectTexts('.', {{"cotan(0)", "1.1E4932"}});
 }
 
+TEST_F(EvaluateToText, OnlyAFaultIsFlaggedAsAMathError) {
+    testing::SeparatorScope comma(',');
+    const auto fault = evaluateForDisplay(parser, "cotan(0)");
+    EXPECT_TRUE(fault.mathError);
+    // The same text reached by a valid expression is a result, not a fault.
+    const auto value = evaluateForDisplay(parser, "1,1E4932");
+    EXPECT_EQ(value.text, fault.text);
+    EXPECT_FALSE(value.mathError);
+}
+
 TEST_F(EvaluateToText, OtherErrorsPropagate) {
     testing::SeparatorScope comma(',');
     EXPECT_THROW(evaluateToText(parser, "1/0"), EParserError);
