@@ -1,0 +1,422 @@
+#include "controls/bit_button.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QDialog>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
+
+namespace zhcalc::controls {
+
+BevelColors ShadeColors::resolved() const {
+    return {resolveColor(btnHighlight).rgb(), resolveColor(btn3DLight).rgb(),
+            resolveColor(btnShadow).rgb(), resolveColor(btnBlack).rgb(),
+            resolveColor(btnFocus).rgb()};
+}
+
+BitButton::BitButton(QWidget* parent) : QAbstractButton(parent) {
+    resize(75, 25);
+    setFocusPolicy(Qt::NoFocus);  // keys take focus only when made focusable
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void BitButton::setShadeStyle(ShadeStyle style) {
+    if (style == shadeStyle_) return;
+    shadeStyle_ = style;
+    rebuildRegion();
+}
+
+void BitButton::setShadeColors(const ShadeColors& colors) {
+    shadeColors_ = colors;
+    update();
+}
+
+void BitButton::setTextOptions(const CaptionText& options) {
+    textOptions_ = options;
+    update();
+}
+
+void BitButton::setOffsets(const ButtonOffsets& offsets) {
+    offsets_ = offsets;
+    rebuildRegion();  // the down picture's displacement can move an image button's face
+}
+
+void BitButton::setOptions(ButtonOptions options) {
+    options_ = options;
+    setFocusPolicy(options.testFlag(boFocusable) ? Qt::StrongFocus : Qt::NoFocus);
+    update();
+}
+
+void BitButton::setFontColor(ColorValue color) {
+    if (color == fontColor_) return;
+    fontColor_ = color;
+    update();
+}
+
+void BitButton::setGlyph(const QImage& glyph) {
+    glyph_ = glyph;
+    update();
+}
+
+void BitButton::setNumGlyphs(int count) {
+    const int clamped = std::clamp(count, 1, 4);
+    if (clamped == numGlyphs_) return;
+    numGlyphs_ = clamped;
+    update();
+}
+
+void BitButton::setLayout(GlyphLayout layout) {
+    if (layout == glyphLayout_) return;
+    glyphLayout_ = layout;
+    update();
+}
+
+void BitButton::setMargin(int margin) {
+    if (margin < -1 || margin == margin_) return;
+    margin_ = margin;
+    update();
+}
+
+void BitButton::setSpacing(int spacing) {
+    if (spacing == spacing_) return;
+    spacing_ = spacing;
+    update();
+}
+
+void BitButton::setDefault(bool isDefault) {
+    if (isDefault == default_) return;
+    default_ = isDefault;
+    watchWindowKeys();
+    update();
+}
+
+void BitButton::setCancel(bool isCancel) {
+    if (isCancel == cancel_) return;
+    cancel_ = isCancel;
+    watchWindowKeys();
+}
+
+void BitButton::watchWindowKeys() {
+    QWidget* top = window();
+    if (top == this) return;
+    top->removeEventFilter(this);
+    if (default_ || cancel_) top->installEventFilter(this);
+}
+
+bool BitButton::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == window() && e->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(e);
+        const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+        const bool usable = plain && isEnabled() && isVisible() && focusPolicy() != Qt::NoFocus;
+        const bool onButton =
+            qobject_cast<QAbstractButton*>(QApplication::focusWidget()) != nullptr;
+        const bool isReturn = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (usable &&
+            ((default_ && isReturn && !onButton) || (cancel_ && key->key() == Qt::Key_Escape))) {
+            runClick();
+            return true;
+        }
+    }
+    return QAbstractButton::eventFilter(watched, e);
+}
+
+QImage BitButton::renderFace(bool down) const {
+    QImage face;
+    drawFace(face, false, down, shadeStyle_);
+    if (!face.isNull()) drawCaptionAndGlyph(face, down);
+    return face;
+}
+
+std::optional<QRegion> BitButton::cachedRegion(bool down) const {
+    if (regionCacheSize_ != size()) {  // a hidden button learns of a resize only when shown
+        regionCache_ = {};
+        regionCacheSize_ = size();
+    }
+    return regionCache_[down ? 1 : 0];
+}
+
+void BitButton::setCachedRegion(bool down, const std::optional<QRegion>& region) {
+    cachedRegion(down);  // drops slots of another size
+    regionCache_[down ? 1 : 0] = region;
+}
+
+QRegion BitButton::stateRegion(bool down) const {
+    if (const auto cached = cachedRegion(down)) return *cached;
+    const QRegion region = createRegion(down);
+    regionCache_[down ? 1 : 0] = region;
+    return region;
+}
+
+void BitButton::rebuildRegion() {
+    regionCache_ = {};
+    applyRegion();
+    update();
+}
+
+void BitButton::applyRegion() {
+    const QRegion region = usesRegion() ? stateRegion(isDown()) : QRegion();
+    // Uncover what the old outline hid and the new one no longer does.
+    if (appliedRegion_ && regionFollowsState() && parentWidget())
+        parentWidget()->update((*appliedRegion_ ^ region).translated(pos()));
+    appliedRegion_ = region;
+    appliedDown_ = isDown();
+    if (region.isEmpty())
+        clearMask();
+    else
+        setMask(region);
+}
+
+bool BitButton::windowTakesInput() const {
+    // A window with no focus anywhere in the program (no window manager) counts
+    // as active; one whose focus is in another of the program's windows does not.
+    return window()->isActiveWindow() || QGuiApplication::focusWindow() == nullptr;
+}
+
+bool BitButton::isInside(QPoint pos) const {
+    if (!windowTakesInput() || !rect().contains(pos)) return false;
+    if (const QRegion shape = mask(); !shape.isEmpty() && !shape.contains(pos)) return false;
+    if (const QWidget* parent = parentWidget()) return parent->childAt(mapToParent(pos)) == this;
+    return true;
+}
+
+bool BitButton::hitButton(const QPoint& pos) const {
+    return isInside(pos);
+}
+
+bool BitButton::event(QEvent* e) {
+    switch (e->type()) {
+        case QEvent::Shortcut:  // the caption's accelerator
+            if (isEnabled()) runClick();
+            return true;
+        case QEvent::WindowDeactivate:
+        case QEvent::UngrabMouse:
+        case QEvent::Hide:
+            // Losing the mouse in the middle of a press ends it where the pointer is;
+            // it clicks only if the window still has the focus.
+            if (tracking_) releaseAt(mapFromGlobal(QCursor::pos()), window()->isActiveWindow());
+            break;
+        default:
+            break;
+    }
+    return QAbstractButton::event(e);
+}
+
+void BitButton::paintEvent(QPaintEvent*) {
+    // The down state may have been set from outside; the outline follows it here.
+    if (regionFollowsState() && appliedDown_ != isDown()) applyRegion();
+    const QImage face = renderFace(isDown());
+    if (face.isNull()) return;
+    QPainter painter(this);
+    painter.drawImage(0, 0, face);
+}
+
+void BitButton::mousePressEvent(QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton) {
+        e->ignore();
+        return;
+    }
+    tracking_ = true;
+    downAtPress_ = isDown();
+    if (options_.testFlag(boFocusable)) setFocus(Qt::MouseFocusReason);
+    setDownLook(true);
+    emit pressed();
+    e->accept();
+}
+
+void BitButton::mouseMoveEvent(QMouseEvent* e) {
+    if (!tracking_ || !(e->buttons() & Qt::LeftButton)) {
+        e->ignore();
+        return;
+    }
+    const bool inside = isInside(e->position().toPoint());
+    if ((inside && !isDown()) || (!inside && isDown() && !downAtPress_)) setDownLook(inside);
+    e->accept();
+}
+
+void BitButton::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton) {
+        e->ignore();
+        return;
+    }
+    releaseAt(e->position().toPoint(), true);
+    e->accept();
+}
+
+void BitButton::mouseDoubleClickEvent(QMouseEvent* e) {
+    // The second press of a double click has already arrived as a press.
+    e->accept();
+}
+
+void BitButton::releaseAt(QPoint pos, bool mayClick) {
+    setDownLook(false);
+    const bool clickIt = mayClick && tracking_ && isInside(pos);
+    tracking_ = false;
+    emit released();
+    if (clickIt) runClick();
+}
+
+void BitButton::setDownLook(bool down) {
+    if (isDown() == down) return;
+    QAbstractButton::setDown(down);
+    if (regionFollowsState()) applyRegion();
+    repaint();
+}
+
+void BitButton::runClick() {
+    emit clicked(isChecked());
+    if (modalResult_ != 0)
+        if (auto* dialog = qobject_cast<QDialog*>(window())) dialog->done(modalResult_);
+}
+
+void BitButton::keyPressEvent(QKeyEvent* e) {
+    const bool plain = (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (e->key() == Qt::Key_Space) {
+        setDownLook(true);
+        setDownLook(false);
+        runClick();
+        return;
+    }
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && plain && hasFocus()) {
+        runClick();
+        return;
+    }
+    QWidget::keyPressEvent(e);  // everything else goes on to the window
+}
+
+void BitButton::keyReleaseEvent(QKeyEvent* e) {
+    QWidget::keyReleaseEvent(e);
+}
+
+void BitButton::resizeEvent(QResizeEvent* e) {
+    QAbstractButton::resizeEvent(e);
+    rebuildRegion();
+}
+
+void BitButton::enterEvent(QEnterEvent* e) {
+    hot_ = true;
+    emit mouseEntered();
+    if (shadeStyle_ == ShadeStyle::ssFlat || numGlyphs_ == 4) update();
+    QAbstractButton::enterEvent(e);
+}
+
+void BitButton::leaveEvent(QEvent* e) {
+    hot_ = false;
+    emit mouseLeft();
+    if (shadeStyle_ == ShadeStyle::ssFlat || numGlyphs_ == 4) update();
+    QAbstractButton::leaveEvent(e);
+}
+
+void BitButton::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::EnabledChange && !isEnabled()) {
+        tracking_ = false;
+        setDownLook(false);
+    }
+    if (e->type() == QEvent::EnabledChange || e->type() == QEvent::FontChange) update();
+    QAbstractButton::changeEvent(e);
+}
+
+void BitButton::focusInEvent(QFocusEvent* e) {
+    QWidget::focusInEvent(e);
+    update();
+}
+
+void BitButton::focusOutEvent(QFocusEvent* e) {
+    QWidget::focusOutEvent(e);
+    update();
+}
+
+QImage BitButton::glyphImage(bool down) const {
+    if (glyph_.isNull()) return {};
+    const int width = glyph_.width() / numGlyphs_;
+    int index = 0;
+    if (!isEnabled() && numGlyphs_ >= 2)
+        index = 1;
+    else if (down && numGlyphs_ >= 3)
+        index = 2;
+    else if (isHot() && numGlyphs_ >= 4)
+        index = 3;
+    QImage piece = glyph_.copy(index * width, 0, width, glyph_.height())
+                       .convertToFormat(QImage::Format_ARGB32);
+    const QRgb transparent = piece.pixel(0, piece.height() - 1);
+    for (int y = 0; y < piece.height(); ++y)
+        for (int x = 0; x < piece.width(); ++x)
+            if (sameRgb(piece.pixel(x, y), transparent)) piece.setPixel(x, y, 0);
+    return piece;
+}
+
+void BitButton::drawCaptionAndGlyph(QImage& face, bool down) const {
+    const QString caption = text();
+    const QSize block = captionBlockSize(caption, font(), textOptions_);
+    const QImage glyph = glyphImage(down);
+    const QSize glyphSize = glyph.isNull() ? QSize(0, 0) : glyph.size();
+    const bool both = !block.isEmpty() && !glyphSize.isEmpty();
+    const int gap = both ? spacing_ : 0;
+    const bool sideBySide =
+        glyphLayout_ == GlyphLayout::blGlyphLeft || glyphLayout_ == GlyphLayout::blGlyphRight;
+    const QSize whole = sideBySide ? QSize(block.width() + glyphSize.width() + gap,
+                                           std::max(block.height(), glyphSize.height()))
+                                   : QSize(std::max(block.width(), glyphSize.width()),
+                                           block.height() + glyphSize.height() + gap);
+
+    const int margin = margin_ == -1 ? 4 : margin_;
+    int centreX = width() / 2;
+    if (textOptions_.alignment == TextAlignment::taLeftJustify)
+        centreX = margin + whole.width() / 2;
+    else if (textOptions_.alignment == TextAlignment::taRightJustify)
+        centreX = width() - margin - whole.width() / 2;
+    const QRect layoutRect = rect().adjusted(2, 2, -2, -2);
+    int top = height() / 2 - whole.height() / 2;
+    if (textOptions_.vAlignment == VAlignment::vaTop)
+        top = layoutRect.top();
+    else if (textOptions_.vAlignment == VAlignment::vaBottom)
+        top = layoutRect.bottom() + 1 - whole.height();
+    const int left = centreX - whole.width() / 2;
+
+    QPoint textPos;
+    QPoint glyphPos;
+    switch (glyphLayout_) {
+        case GlyphLayout::blGlyphLeft:
+            glyphPos = {left, top + (whole.height() - glyphSize.height()) / 2};
+            textPos = {left + glyphSize.width() + gap, top + (whole.height() - block.height()) / 2};
+            break;
+        case GlyphLayout::blGlyphRight:
+            textPos = {left, top + (whole.height() - block.height()) / 2};
+            glyphPos = {left + block.width() + gap,
+                        top + (whole.height() - glyphSize.height()) / 2};
+            break;
+        case GlyphLayout::blGlyphTop:
+            glyphPos = {left + (whole.width() - glyphSize.width()) / 2, top};
+            textPos = {left + (whole.width() - block.width()) / 2, top + glyphSize.height() + gap};
+            break;
+        case GlyphLayout::blGlyphBottom:
+            textPos = {left + (whole.width() - block.width()) / 2, top};
+            glyphPos = {left + (whole.width() - glyphSize.width()) / 2, top + block.height() + gap};
+            break;
+    }
+    textPos += QPoint(offsets_.textX, offsets_.textY);
+    glyphPos += QPoint(offsets_.glyphX, offsets_.glyphY);
+    if (down) {
+        const QPoint shift(offsets_.textDownX, offsets_.textDownY);
+        textPos += shift;
+        glyphPos += shift;
+    }
+
+    QPainter painter(&face);
+    painter.setClipRect(face.rect());
+    if (!glyph.isNull()) painter.drawImage(glyphPos, glyph);
+    drawCaption(painter, textPos, caption, font(), textOptions_, resolveColor(fontColor_),
+                isEnabled());
+    if (options_.testFlag(boFocusRect) && options_.testFlag(boFocusable) && hasFocus()) {
+        QRect around = QRect(textPos, block);
+        if (!glyph.isNull()) around |= QRect(glyphPos, glyphSize);
+        around.adjust(-2, -2, 2, 2);
+        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(around.adjusted(0, 0, -1, -1));
+    }
+}
+
+}  // namespace zhcalc::controls

@@ -1,0 +1,192 @@
+#pragma once
+// Base of the drawn push buttons: the press state machine, the keyboard, the
+// caption and glyph layout, the off-screen paint and the window region with one
+// cached region per state. Subclasses say how the face is drawn and where the
+// region comes from.
+
+#include <QAbstractButton>
+#include <QFlags>
+#include <QImage>
+#include <QRegion>
+#include <array>
+#include <optional>
+
+#include "controls/button_pixels.h"
+#include "controls/caption_text.h"
+#include "controls/colors.h"
+
+namespace zhcalc::controls {
+
+enum ButtonOption : unsigned {
+    boFocusable = 1u << 0,            // takes focus by Tab and by the mouse
+    boOverrideActionGlyph = 1u << 1,  // kept for layouts; buttons here have no actions
+    boToggleOnUp = 1u << 2,           // kept for layouts; only grouped buttons toggle
+    boFocusRect = 1u << 3,            // dotted rectangle around a focused caption
+    boAutoBold = 1u << 4,             // kept for layouts; no default-button emphasis here
+};
+Q_DECLARE_FLAGS(ButtonOptions, ButtonOption)
+
+// Where the glyph sits next to the caption.
+enum class GlyphLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
+
+// The five edge colours and the shadow colour of a face.
+struct ShadeColors {
+    ColorValue btnHighlight = clBtnHighlight;
+    ColorValue btn3DLight = cl3DLight;
+    ColorValue btnShadow = clBtnShadow;
+    ColorValue btnBlack = clBlack;
+    ColorValue btnFocus = clBlack;
+    ColorValue shadow = clBlack;
+
+    BevelColors resolved() const;
+};
+
+// Displacements of the glyph and the caption, and of a down image button's
+// picture when it has no down picture.
+struct ButtonOffsets {
+    int glyphX = 0;
+    int glyphY = 0;
+    int textX = 0;
+    int textY = 0;
+    int textDownX = 1;
+    int textDownY = 1;
+    int imageDownX = 2;
+    int imageDownY = 2;
+};
+
+class BitButton : public QAbstractButton {
+    Q_OBJECT
+  public:
+    explicit BitButton(QWidget* parent = nullptr);
+
+    ShadeStyle shadeStyle() const { return shadeStyle_; }
+    void setShadeStyle(ShadeStyle style);
+    const ShadeColors& shadeColors() const { return shadeColors_; }
+    void setShadeColors(const ShadeColors& colors);
+    const CaptionText& textOptions() const { return textOptions_; }
+    void setTextOptions(const CaptionText& options);
+    const ButtonOffsets& offsets() const { return offsets_; }
+    void setOffsets(const ButtonOffsets& offsets);
+    ButtonOptions options() const { return options_; }
+    void setOptions(ButtonOptions options);
+    ColorValue fontColor() const { return fontColor_; }
+    void setFontColor(ColorValue color);
+
+    // A picture with NumGlyphs images side by side: up, disabled, down, hot. Its
+    // bottom-left pixel's colour is transparent.
+    const QImage& glyph() const { return glyph_; }
+    void setGlyph(const QImage& glyph);
+    int numGlyphs() const { return numGlyphs_; }
+    void setNumGlyphs(int count);  // clamped to 1..4
+    GlyphLayout layout() const { return glyphLayout_; }
+    void setLayout(GlyphLayout layout);
+    int margin() const { return margin_; }
+    void setMargin(int margin);  // -1 centres; values below -1 are ignored
+    int spacing() const { return spacing_; }
+    void setSpacing(int spacing);
+
+    // A free number for the owner; the calculator groups its entry keys by it.
+    int tag() const { return tag_; }
+    void setTag(int tag) { tag_ = tag; }
+    // When non-zero, a click also ends the dialog that owns the button with it.
+    int modalResult() const { return modalResult_; }
+    void setModalResult(int result) { modalResult_ = result; }
+
+    // A default button takes Return, a cancel button Escape, from anywhere in its
+    // window (Return only while the focus is not on another button). Both need a
+    // button that can take focus (boFocusable). A default button shows the focus edge.
+    bool isDefault() const { return default_; }
+    void setDefault(bool isDefault);
+    bool isCancel() const { return cancel_; }
+    void setCancel(bool isCancel);
+
+    // The button's whole picture for a state, as painted: face, edges, caption.
+    QImage renderFace(bool down) const;
+    // The region the window is cut to for a state (cached per state).
+    QRegion stateRegion(bool down) const;
+
+    QSize sizeHint() const override { return {75, 25}; }
+
+  signals:
+    void mouseEntered();
+    void mouseLeft();
+
+  protected:
+    // Paints the face of a state into `face`, which the callee sizes. With
+    // `forRegion` only the shape is wanted, without edges.
+    virtual void drawFace(QImage& face, bool forRegion, bool down, ShadeStyle style) const = 0;
+    // The region of a state, computed afresh (no cache).
+    virtual QRegion createRegion(bool down) const = 0;
+    virtual bool usesRegion() const { return true; }
+    // Whether pressing and releasing switch the region.
+    virtual bool regionFollowsState() const { return false; }
+    // Whether a point in the button's coordinates counts as over the button.
+    virtual bool isInside(QPoint pos) const;
+
+    // The cache slot of a state, for the current size.
+    std::optional<QRegion> cachedRegion(bool down) const;
+    void setCachedRegion(bool down, const std::optional<QRegion>& region);
+    // Drops both cached regions and cuts the window anew.
+    void rebuildRegion();
+    // Re-applies the region of the current state (cache kept).
+    void applyRegion();
+    // Whether the owning window is the one that takes the user's input.
+    bool windowTakesInput() const;
+    // The face is in the hovered state (pointer over an enabled button).
+    bool isHot() const { return hot_ && isEnabled(); }
+    // The button shows the focused edge.
+    bool showsFocus() const { return hasFocus() || default_; }
+
+    bool hitButton(const QPoint& pos) const override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+    bool event(QEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void enterEvent(QEnterEvent* e) override;
+    void leaveEvent(QEvent* e) override;
+    void changeEvent(QEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+
+  private:
+    void setDownLook(bool down);
+    void watchWindowKeys();
+    void releaseAt(QPoint pos, bool mayClick);
+    void runClick();
+    void drawCaptionAndGlyph(QImage& face, bool down) const;
+    QImage glyphImage(bool down) const;
+
+    ShadeStyle shadeStyle_ = ShadeStyle::ssHighlight;
+    ShadeColors shadeColors_;
+    CaptionText textOptions_;
+    ButtonOffsets offsets_;
+    ButtonOptions options_;
+    ColorValue fontColor_ = clWindowText;
+    QImage glyph_;
+    int numGlyphs_ = 1;
+    GlyphLayout glyphLayout_ = GlyphLayout::blGlyphLeft;
+    int margin_ = -1;
+    int spacing_ = 4;
+    int tag_ = 0;
+    int modalResult_ = 0;
+    bool default_ = false;
+    bool cancel_ = false;
+
+    bool tracking_ = false;
+    bool downAtPress_ = false;
+    bool hot_ = false;
+    mutable std::array<std::optional<QRegion>, 2> regionCache_;  // up, down
+    mutable QSize regionCacheSize_;                              // size they were made for
+    std::optional<QRegion> appliedRegion_;                       // region the mask shows
+    bool appliedDown_ = false;                                   // and the state it is for
+};
+
+}  // namespace zhcalc::controls
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(zhcalc::controls::ButtonOptions)

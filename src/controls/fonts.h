@@ -1,0 +1,41 @@
+#pragma once
+// The windows name Windows fonts. Linux has none of them, so each gets a deliberate
+// stand-in from Debian's font packages (fonts-liberation2, fonts-urw-base35,
+// fonts-dejavu), all of which cover Cyrillic.
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+#include "controls/colors.h"
+
+namespace zhcalc::controls {
+
+// Registers the stand-ins with QFont; call once after the application object exists.
+// Safe to call more than once.
+void installFontSubstitutes();
+
+enum FontStyle : unsigned {
+    fsBold = 1u << 0,
+    fsItalic = 1u << 1,
+    fsUnderline = 1u << 2,
+    fsStrikeOut = 1u << 3,
+};
+
+// A font as a window layout gives it. A negative height is the character height in
+// pixels; a positive one is the cell height (character plus internal leading).
+struct LayoutFont {
+    QString name;
+    int height = -11;
+    unsigned style = 0;  // FontStyle bits
+    ColorValue color = clWindowText;
+};
+
+QFont makeFont(const LayoutFont& layout);
+
+// The font's colour, resolved against the current palette.
+inline QColor fontColor(const LayoutFont& layout) {
+    return resolveColor(layout.color);
+}
+
+}  // namespace zhcalc::controls

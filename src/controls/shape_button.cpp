@@ -1,0 +1,92 @@
+#include "controls/shape_button.h"
+
+namespace zhcalc::controls {
+
+ShapeButton::ShapeButton(QWidget* parent) : BitButton(parent) {
+    rebuildRegion();
+}
+
+void ShapeButton::setShape(ButtonShape shape) {
+    if (shape == shape_) return;
+    shape_ = shape;
+    checkPointsOrFallBack();
+    rebuildRegion();
+}
+
+void ShapeButton::setOrientation(ShapeOrientation orientation) {
+    if (orientation == orientation_) return;
+    orientation_ = orientation;
+    rebuildRegion();
+}
+
+void ShapeButton::setRoundRectBias(int bias) {
+    if (bias == roundRectBias_) return;
+    roundRectBias_ = bias;
+    rebuildRegion();
+}
+
+void ShapeButton::setPointList(const QStringList& points) {
+    if (points == pointList_) return;
+    pointList_ = points;
+    checkPointsOrFallBack();
+    rebuildRegion();
+}
+
+void ShapeButton::checkPointsOrFallBack() {
+    if (shape_ != ButtonShape::bsCustom) return;
+    try {
+        polygonOutline(shape_, orientation_, width(), height(), pointList_);
+    } catch (const PointListError&) {
+        shape_ = ButtonShape::bsRect;
+        rebuildRegion();
+        throw;
+    }
+}
+
+void ShapeButton::setColor(ColorValue color) {
+    if (color == color_) return;
+    color_ = color;
+    rebuildRegion();  // a pure red face changes the key colour
+}
+
+void ShapeButton::setDitherColor(ColorValue color) {
+    if (color == ditherColor_) return;
+    ditherColor_ = color;
+    update();
+}
+
+ShapeFaceParams ShapeButton::faceParams(bool down, ShadeStyle style) const {
+    ShapeFaceParams params;
+    params.shape = shape_;
+    params.orientation = orientation_;
+    params.roundRectBias = roundRectBias_;
+    params.pointList = pointList_;
+    params.color = resolveColor(color_).rgb();
+    params.ditherColor = resolveColor(ditherColor_).rgb();
+    params.drawEdges = style != ShadeStyle::ssFlat || isHot() || down;
+    params.down = down;
+    params.focused = showsFocus();
+    params.brightensGrey = displayBrightensGrey();
+    params.bevel = shadeColors().resolved();
+    return params;
+}
+
+void ShapeButton::drawFace(QImage& face, bool forRegion, bool down, ShadeStyle style) const {
+    try {
+        face = drawShapeFace(width(), height(), faceParams(down, style), forRegion);
+    } catch (const PointListError&) {
+        // Points that stopped evaluating after a resize: show the plain rectangle.
+        ShapeFaceParams params = faceParams(down, style);
+        params.shape = ButtonShape::bsRect;
+        face = drawShapeFace(width(), height(), params, forRegion);
+    }
+}
+
+QRegion ShapeButton::createRegion(bool down) const {
+    QImage face;
+    drawFace(face, true, down, shadeStyle());
+    if (face.isNull()) return {};
+    return regionFromPixels(face, keyColorFor(resolveColor(color_).rgb()));
+}
+
+}  // namespace zhcalc::controls
