@@ -39,8 +39,16 @@ void CustomCredits::setCreditsPosition(int position) {
     if (change.reachedEnd) {
         rebuildTextBitmap();
         emit creditsEnded();
+        update();
+        return;
     }
-    update();
+    // Only where the text was or now is does the picture change; repainting just
+    // that keeps a scrolling window cheap.
+    update(shownTextArea_ | textArea());
+}
+
+QRect CustomCredits::textArea() const {
+    return frameTextArea(composer_.text().size(), path(), position_, size());
 }
 
 void CustomCredits::setTimerEnabled(bool enabled) {
@@ -130,6 +138,7 @@ void CustomCredits::paintEvent(QPaintEvent*) {
         return;
     }
     composer_.compose(cache().image(), plain_, path(), position_, size());
+    shownTextArea_ = textArea();
     drawBackground(painter);
 }
 

@@ -76,6 +76,8 @@ class CustomCredits : public controls::CustomBackGround {
     QColor keyColor() const;
     int clampToPath(int row) const;
     void takeFirstSizing() const;
+    // Where the current frame may show text.
+    QRect textArea() const;
 
     CreditSections sections_;
     // Taken from the first positive size as soon as anything asks for it.
@@ -85,6 +87,7 @@ class CustomCredits : public controls::CustomBackGround {
     mutable bool firstSizingPending_ = true;
     QImage plain_;
     FrameComposer composer_;
+    QRect shownTextArea_;  // where the last composed frame may hold text
     // Declared last: it is created after, and stopped before, everything it uses.
     std::unique_ptr<ThreadTimer> timer_;
 };

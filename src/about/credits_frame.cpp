@@ -139,6 +139,17 @@ void composeFrame(QImage& cache, const QImage& plain, const QImage& text, QColor
     }
 }
 
+QRect frameTextArea(QSize text, const CreditsPath& path, int position, QSize control) {
+    if (text.isEmpty() || control.isEmpty()) return {};
+    const FrameGeometry frame(text, path, control, control);
+    // Screen rows whose text row g lies in 0 .. height - 1.
+    const int firstRow = frame.rising ? frame.bottom - position : position;
+    const int top = std::max(frame.top, firstRow);
+    const int bottom = std::min(frame.bottom, firstRow + text.height() - 1);
+    if (top > bottom || frame.first > frame.last) return {};
+    return QRect(QPoint(frame.first, top), QPoint(frame.last, bottom));
+}
+
 // ---- incremental composition ---------------------------------------------------------
 
 void FrameComposer::setText(const QImage& text, QColor key) {

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QRect>
 #include <QSize>
 #include <vector>
 
@@ -32,6 +33,10 @@ int rowFade(const CreditsPath& path, int y);
 // are transparent. `cache` and `plain` have the same size, at least `control`.
 void composeFrame(QImage& cache, const QImage& plain, const QImage& text, QColor key,
                   const CreditsPath& path, int position, QSize control);
+
+// The part of the control where composeFrame may put text pixels at `position`
+// (empty when none); outside it the frame is the plain picture.
+QRect frameTextArea(QSize text, const CreditsPath& path, int position, QSize control);
 
 // composeFrame for a scroller that draws frame after frame into the same cache:
 // instead of copying the whole plain picture it restores only the pixels the

@@ -165,6 +165,15 @@ TEST(FrameComposer, EveryFrameEqualsComposingFromScratch) {
             QImage scratch = solid(kControl, qRgb(7, 7, 7));
             composeFrame(scratch, plain, text, kKey, c.path, position, kControl);
             ASSERT_EQ(incremental, scratch) << c.name << " at position " << position;
+            // Text pixels only ever land inside the frame's text area.
+            const QRect area = frameTextArea(text.size(), c.path, position, kControl);
+            for (int y = 0; y < kControl.height(); ++y) {
+                for (int x = 0; x < kControl.width(); ++x) {
+                    if (scratch.pixel(x, y) == plain.pixel(x, y)) continue;
+                    ASSERT_TRUE(area.contains(x, y))
+                        << c.name << " at position " << position << ": " << x << ", " << y;
+                }
+            }
         }
         composer.setText(QImage(), kKey);
         composer.compose(incremental, plain, c.path, 0, kControl);
