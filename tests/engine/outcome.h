@@ -9,6 +9,7 @@
 #include "engine/errors.h"
 #include "engine/math_parser.h"
 #include "engine/number_text.h"
+#include "support/engine_test_support.h"
 
 namespace zhcalc::testing {
 
@@ -56,20 +57,6 @@ inline Outcome evaluateOutcome(MathParser& parser, std::string_view expression) 
         return {"EConvertError", e.message()};
     }
 }
-
-// Sets the decimal separator for one test and restores the previous one.
-class SeparatorScope {
-  public:
-    explicit SeparatorScope(char separator) : saved_(decimalSeparator()) {
-        setDecimalSeparator(separator);
-    }
-    ~SeparatorScope() { setDecimalSeparator(saved_); }
-    SeparatorScope(const SeparatorScope&) = delete;
-    SeparatorScope& operator=(const SeparatorScope&) = delete;
-
-  private:
-    char saved_;
-};
 
 struct Case {
     const char* expression;
