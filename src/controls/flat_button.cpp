@@ -6,7 +6,7 @@
 
 namespace zhcalc::controls {
 
-FlatButton::FlatButton(QWidget* parent) : QPushButton(parent), FlatLook(true) {
+FlatButton::FlatButton(QWidget* parent) : QPushButton(parent), FlatLook(true, clBtnText) {
     setAttribute(Qt::WA_Hover);
 }
 
@@ -24,11 +24,6 @@ void FlatButton::setBtnPaintOptions(BtnPaintOptions options) {
     update();
 }
 
-void FlatButton::setColor(ColorValue c) {
-    color_ = c;
-    update();
-}
-
 void FlatButton::setColorStart(ColorValue c) {
     colorStart_ = c;
     update();
@@ -41,11 +36,6 @@ void FlatButton::setColorEnd(ColorValue c) {
 
 void FlatButton::setGradientDirection(GradientDirection direction) {
     gradientDirection_ = direction;
-    update();
-}
-
-void FlatButton::setFontColor(ColorValue c) {
-    fontColor_ = c;
     update();
 }
 

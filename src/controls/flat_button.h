@@ -17,8 +17,8 @@ class FlatButton : public QPushButton, public FlatLook<FlatButton> {
     explicit FlatButton(QWidget* parent = nullptr);
     explicit FlatButton(const QString& caption, QWidget* parent = nullptr);
 
-    // Shadow, simple view and transparency level come from FlatLook; assigning the
-    // shadow colour also switches the plain-text view off.
+    // Shadow, simple view, transparency level, colour and font colour come from
+    // FlatLook; assigning the shadow colour also switches the plain-text view off.
 
     FlatOptions options() const { return options_; }
     void setOptions(FlatOptions options);
@@ -27,17 +27,12 @@ class FlatButton : public QPushButton, public FlatLook<FlatButton> {
 
     // The face when not transparent: a fill with `color`, or with the gradient option
     // a gradient from `colorStart` to `colorEnd`.
-    ColorValue color() const { return color_; }
-    void setColor(ColorValue c);
     ColorValue colorStart() const { return colorStart_; }
     void setColorStart(ColorValue c);
     ColorValue colorEnd() const { return colorEnd_; }
     void setColorEnd(ColorValue c);
     GradientDirection gradientDirection() const { return gradientDirection_; }
     void setGradientDirection(GradientDirection direction);
-
-    ColorValue fontColor() const { return fontColor_; }
-    void setFontColor(ColorValue c);
 
     // Whether the pointer is over the button.
     bool isHot() const { return hot_; }
@@ -61,11 +56,9 @@ class FlatButton : public QPushButton, public FlatLook<FlatButton> {
 
     FlatOptions options_;
     BtnPaintOptions paintOptions_ = bpoDrawFocus | bpoDrawDefault;
-    ColorValue color_ = clBtnFace;
     ColorValue colorStart_ = clBtnFace;
     ColorValue colorEnd_ = clBtnShadow;
     GradientDirection gradientDirection_ = GradientDirection::Horizontal;
-    ColorValue fontColor_ = clBtnText;
     bool hot_ = false;
 };
 

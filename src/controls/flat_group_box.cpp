@@ -6,10 +6,10 @@
 
 namespace zhcalc::controls {
 
-FlatGroupBox::FlatGroupBox(QWidget* parent) : QGroupBox(parent), FlatLook(false) {}
+FlatGroupBox::FlatGroupBox(QWidget* parent) : QGroupBox(parent), FlatLook(false, clWindowText) {}
 
 FlatGroupBox::FlatGroupBox(const QString& caption, QWidget* parent)
-    : QGroupBox(caption, parent), FlatLook(false) {}
+    : QGroupBox(caption, parent), FlatLook(false, clWindowText) {}
 
 void FlatGroupBox::setTransparent(bool on) {
     // Children that paint this box behind themselves must repaint too.
@@ -22,16 +22,6 @@ void FlatGroupBox::setTransparent(bool on) {
 
 void FlatGroupBox::setCtl3D(bool on) {
     ctl3D_ = on;
-    update();
-}
-
-void FlatGroupBox::setColor(ColorValue c) {
-    color_ = c;
-    update();
-}
-
-void FlatGroupBox::setFontColor(ColorValue c) {
-    fontColor_ = c;
     update();
 }
 

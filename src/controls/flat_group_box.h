@@ -16,17 +16,13 @@ class FlatGroupBox : public QGroupBox, public FlatLook<FlatGroupBox> {
     explicit FlatGroupBox(QWidget* parent = nullptr);
     explicit FlatGroupBox(const QString& caption, QWidget* parent = nullptr);
 
-    // Shadow, simple view and transparency level come from FlatLook.
+    // Shadow, simple view, transparency level, colour and font colour come from FlatLook.
 
     bool isTransparent() const { return transparent_; }
     void setTransparent(bool on);
     // The etched frame; off draws a plain frame in the window-frame colour.
     bool ctl3D() const { return ctl3D_; }
     void setCtl3D(bool on);
-    ColorValue color() const { return color_; }
-    void setColor(ColorValue c);
-    ColorValue fontColor() const { return fontColor_; }
-    void setFontColor(ColorValue c);
 
     // Where the caption goes (widened by the shadow size on both sides); empty
     // without a caption.
@@ -43,8 +39,6 @@ class FlatGroupBox : public QGroupBox, public FlatLook<FlatGroupBox> {
   private:
     bool transparent_ = false;
     bool ctl3D_ = true;
-    ColorValue color_ = clBtnFace;
-    ColorValue fontColor_ = clWindowText;
 };
 
 }  // namespace zhcalc::controls

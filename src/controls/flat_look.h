@@ -1,6 +1,6 @@
 #pragma once
-// The caption and see-through settings the flat controls share: a shadow copy behind
-// the caption text (or plain text), and how far up the transparent face looks.
+// The settings the flat controls share: a shadow copy behind the caption text (or plain
+// text), how far up the transparent face looks, and the face and caption colours.
 
 #include <QPainter>
 #include <QRect>
@@ -52,16 +52,29 @@ class FlatLook {
         transparencyLevel_ = level;
         repaint();
     }
+    // The face colour when not transparent, and the caption's colour.
+    ColorValue color() const { return color_; }
+    void setColor(ColorValue c) {
+        color_ = c;
+        repaint();
+    }
+    ColorValue fontColor() const { return fontColor_; }
+    void setFontColor(ColorValue c) {
+        fontColor_ = c;
+        repaint();
+    }
 
   protected:
     // With `shadowColorEndsSimpleView`, assigning the shadow colour also switches the
     // plain-text view off.
-    explicit FlatLook(bool shadowColorEndsSimpleView)
-        : shadowColorEndsSimpleView_(shadowColorEndsSimpleView) {}
+    FlatLook(bool shadowColorEndsSimpleView, ColorValue fontColor)
+        : fontColor_(fontColor), shadowColorEndsSimpleView_(shadowColorEndsSimpleView) {}
     ~FlatLook() = default;
 
     CaptionShadow shadow_;
     int transparencyLevel_ = 0;
+    ColorValue color_ = clBtnFace;
+    ColorValue fontColor_;
 
   private:
     void repaint() { static_cast<Widget*>(this)->update(); }
