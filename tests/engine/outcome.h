@@ -2,6 +2,9 @@
 // What an evaluation ended with, as one comparable value: the result text or the
 // kind and message of the error.
 
+#include <gtest/gtest.h>
+
+#include <initializer_list>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -65,6 +68,15 @@ struct Case {
 
 inline std::ostream& operator<<(std::ostream& os, const Case& c) {
     return os << '"' << c.expression << '"';
+}
+
+// Evaluates every case with `parser` under `separator` and checks its outcome.
+inline void expectOutcomes(MathParser& parser, char separator, std::initializer_list<Case> cases) {
+    const SeparatorScope scope(separator);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.expression);
+        EXPECT_EQ(evaluateOutcome(parser, c.expression), c.expected);
+    }
 }
 
 }  // namespace zhcalc::testing
