@@ -22,26 +22,18 @@ void floatToStrPi(benchmark::State& state) {
 }
 BENCHMARK(floatToStrPi);
 
-void readNumberLiteralPi(benchmark::State& state) {
+// A literal read from the start of `text` (its number ends at the first non-digit).
+void readNumberLiteral(benchmark::State& state, const char* text) {
     zhcalc::setDecimalSeparator(',');
-    const std::string text = "3,14159265358979";
+    const std::string literal = text;
     for (auto _ : state) {
         std::size_t pos = 0;
-        auto value = zhcalc::readNumberLiteral(text, pos);
+        auto value = zhcalc::readNumberLiteral(literal, pos);
         benchmark::DoNotOptimize(value);
     }
 }
-BENCHMARK(readNumberLiteralPi);
-
-void readNumberLiteralSmallInteger(benchmark::State& state) {
-    const std::string text = "42+";
-    for (auto _ : state) {
-        std::size_t pos = 0;
-        auto value = zhcalc::readNumberLiteral(text, pos);
-        benchmark::DoNotOptimize(value);
-    }
-}
-BENCHMARK(readNumberLiteralSmallInteger);
+BENCHMARK_CAPTURE(readNumberLiteral, Pi, "3,14159265358979");
+BENCHMARK_CAPTURE(readNumberLiteral, SmallInteger, "42+");
 
 void strToFloatPi(benchmark::State& state) {
     zhcalc::setDecimalSeparator(',');

@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QResizeEvent>
 
+#include "controls/store_if_changed.h"
+
 namespace zhcalc::controls {
 
 CustomBackGround::CustomBackGround(QWidget* parent, bool fillsParent)
@@ -32,21 +34,15 @@ void CustomBackGround::setFillType(const QString& name) {
 }
 
 void CustomBackGround::setFillColorLight(ColorValue c) {
-    if (c == light_) return;
-    light_ = c;
-    invalidateCache();
+    if (storeIfChanged(light_, c)) invalidateCache();
 }
 
 void CustomBackGround::setFillColorDark(ColorValue c) {
-    if (c == dark_) return;
-    dark_ = c;
-    invalidateCache();
+    if (storeIfChanged(dark_, c)) invalidateCache();
 }
 
 void CustomBackGround::setFillColorNormal(ColorValue c) {
-    if (c == normal_) return;
-    normal_ = c;
-    invalidateCache();
+    if (storeIfChanged(normal_, c)) invalidateCache();
 }
 
 void CustomBackGround::setFillBitmap(const QImage& picture) {
@@ -55,8 +51,7 @@ void CustomBackGround::setFillBitmap(const QImage& picture) {
 }
 
 void CustomBackGround::setFillCached(bool on) {
-    if (on == cached_) return;
-    cached_ = on;
+    if (!storeIfChanged(cached_, on)) return;
     if (cached_) {
         rebuildCache();
         cacheInvalid_ = false;
@@ -68,8 +63,7 @@ void CustomBackGround::setFillCached(bool on) {
 }
 
 void CustomBackGround::setFillsParent(bool on) {
-    if (on == fillsParent_) return;
-    fillsParent_ = on;
+    if (!storeIfChanged(fillsParent_, on)) return;
     setAttribute(Qt::WA_TransparentForMouseEvents, on);
     detachFromParent();
     attachToParent();

@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "controls/store_if_changed.h"
+
 namespace zhcalc::controls {
 
 BevelColors ShadeColors::resolved() const {
@@ -24,9 +26,7 @@ BitButton::BitButton(QWidget* parent) : QAbstractButton(parent) {
 }
 
 void BitButton::setShadeStyle(ShadeStyle style) {
-    if (style == shadeStyle_) return;
-    shadeStyle_ = style;
-    rebuildRegion();
+    if (storeIfChanged(shadeStyle_, style)) rebuildRegion();
 }
 
 void BitButton::setShadeColors(const ShadeColors& colors) {
@@ -51,9 +51,7 @@ void BitButton::setOptions(ButtonOptions options) {
 }
 
 void BitButton::setFontColor(ColorValue color) {
-    if (color == fontColor_) return;
-    fontColor_ = color;
-    update();
+    if (storeIfChanged(fontColor_, color)) update();
 }
 
 void BitButton::setGlyph(const QImage& glyph) {
@@ -62,16 +60,11 @@ void BitButton::setGlyph(const QImage& glyph) {
 }
 
 void BitButton::setNumGlyphs(int count) {
-    const int clamped = std::clamp(count, 1, 4);
-    if (clamped == numGlyphs_) return;
-    numGlyphs_ = clamped;
-    update();
+    if (storeIfChanged(numGlyphs_, std::clamp(count, 1, 4))) update();
 }
 
 void BitButton::setLayout(GlyphLayout layout) {
-    if (layout == glyphLayout_) return;
-    glyphLayout_ = layout;
-    update();
+    if (storeIfChanged(glyphLayout_, layout)) update();
 }
 
 void BitButton::setMargin(int margin) {
@@ -81,22 +74,17 @@ void BitButton::setMargin(int margin) {
 }
 
 void BitButton::setSpacing(int spacing) {
-    if (spacing == spacing_) return;
-    spacing_ = spacing;
-    update();
+    if (storeIfChanged(spacing_, spacing)) update();
 }
 
 void BitButton::setDefault(bool isDefault) {
-    if (isDefault == default_) return;
-    default_ = isDefault;
+    if (!storeIfChanged(default_, isDefault)) return;
     watchWindowKeys();
     update();
 }
 
 void BitButton::setCancel(bool isCancel) {
-    if (isCancel == cancel_) return;
-    cancel_ = isCancel;
-    watchWindowKeys();
+    if (storeIfChanged(cancel_, isCancel)) watchWindowKeys();
 }
 
 void BitButton::watchWindowKeys() {

@@ -6,7 +6,7 @@
 
 namespace zhcalc::controls {
 
-FlatButton::FlatButton(QWidget* parent) : QPushButton(parent) {
+FlatButton::FlatButton(QWidget* parent) : QPushButton(parent), FlatLook(true, clBtnText) {
     setAttribute(Qt::WA_Hover);
 }
 
@@ -19,39 +19,8 @@ void FlatButton::setOptions(FlatOptions options) {
     update();
 }
 
-void FlatButton::setShadowColor(ColorValue c) {
-    shadowColor_ = c;
-    simpleView_ = false;
-    update();
-}
-
-void FlatButton::setShadowSize(int size) {
-    shadowSize_ = size;
-    update();
-}
-
-void FlatButton::setShadowPos(ShadowPosition position) {
-    shadowPos_ = position;
-    update();
-}
-
-void FlatButton::setSimpleView(bool on) {
-    simpleView_ = on;
-    update();
-}
-
 void FlatButton::setBtnPaintOptions(BtnPaintOptions options) {
     paintOptions_ = options;
-    update();
-}
-
-void FlatButton::setTransparencyLevel(int level) {
-    transparencyLevel_ = level;
-    update();
-}
-
-void FlatButton::setColor(ColorValue c) {
-    color_ = c;
     update();
 }
 
@@ -67,11 +36,6 @@ void FlatButton::setColorEnd(ColorValue c) {
 
 void FlatButton::setGradientDirection(GradientDirection direction) {
     gradientDirection_ = direction;
-    update();
-}
-
-void FlatButton::setFontColor(ColorValue c) {
-    fontColor_ = c;
     update();
 }
 
@@ -110,12 +74,8 @@ QImage FlatButton::picture() {
     if (!isEnabled()) {
         drawShadowedText(p, captionRect, ShadowPosition::spRightBottom, 1,
                          resolveColor(clBtnHighlight), resolveColor(clBtnShadow), flags, text());
-    } else if (simpleView_) {
-        p.setPen(resolveColor(fontColor_));
-        p.drawText(captionRect, flags, text());
     } else {
-        drawShadowedText(p, captionRect, shadowPos_, shadowSize_, resolveColor(shadowColor_),
-                         resolveColor(fontColor_), flags, text());
+        shadow_.draw(p, captionRect, flags, fontColor_, text());
     }
 
     if (hasFocus() && paintOptions_.testFlag(bpoDrawFocus)) {

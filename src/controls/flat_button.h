@@ -6,45 +6,33 @@
 
 #include "controls/colors.h"
 #include "controls/fills.h"
+#include "controls/flat_look.h"
 #include "controls/flat_paint.h"
 
 namespace zhcalc::controls {
 
-class FlatButton : public QPushButton {
+class FlatButton : public QPushButton, public FlatLook<FlatButton> {
     Q_OBJECT
   public:
     explicit FlatButton(QWidget* parent = nullptr);
     explicit FlatButton(const QString& caption, QWidget* parent = nullptr);
 
+    // Shadow, simple view, transparency level, colour and font colour come from
+    // FlatLook; assigning the shadow colour also switches the plain-text view off.
+
     FlatOptions options() const { return options_; }
     void setOptions(FlatOptions options);
-    ColorValue shadowColor() const { return shadowColor_; }
-    // Also switches the plain-text view off.
-    void setShadowColor(ColorValue c);
-    int shadowSize() const { return shadowSize_; }
-    void setShadowSize(int size);
-    ShadowPosition shadowPos() const { return shadowPos_; }
-    void setShadowPos(ShadowPosition position);
-    bool simpleView() const { return simpleView_; }
-    void setSimpleView(bool on);
     BtnPaintOptions btnPaintOptions() const { return paintOptions_; }
     void setBtnPaintOptions(BtnPaintOptions options);
-    int transparencyLevel() const { return transparencyLevel_; }
-    void setTransparencyLevel(int level);
 
     // The face when not transparent: a fill with `color`, or with the gradient option
     // a gradient from `colorStart` to `colorEnd`.
-    ColorValue color() const { return color_; }
-    void setColor(ColorValue c);
     ColorValue colorStart() const { return colorStart_; }
     void setColorStart(ColorValue c);
     ColorValue colorEnd() const { return colorEnd_; }
     void setColorEnd(ColorValue c);
     GradientDirection gradientDirection() const { return gradientDirection_; }
     void setGradientDirection(GradientDirection direction);
-
-    ColorValue fontColor() const { return fontColor_; }
-    void setFontColor(ColorValue c);
 
     // Whether the pointer is over the button.
     bool isHot() const { return hot_; }
@@ -67,17 +55,10 @@ class FlatButton : public QPushButton {
     void drawFace(QPainter& painter, QImage& image);
 
     FlatOptions options_;
-    ColorValue shadowColor_ = clBtnHighlight;
-    int shadowSize_ = 1;
-    ShadowPosition shadowPos_ = ShadowPosition::spLeftTop;
-    bool simpleView_ = false;
     BtnPaintOptions paintOptions_ = bpoDrawFocus | bpoDrawDefault;
-    int transparencyLevel_ = 0;
-    ColorValue color_ = clBtnFace;
     ColorValue colorStart_ = clBtnFace;
     ColorValue colorEnd_ = clBtnShadow;
     GradientDirection gradientDirection_ = GradientDirection::Horizontal;
-    ColorValue fontColor_ = clBtnText;
     bool hot_ = false;
 };
 

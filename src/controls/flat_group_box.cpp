@@ -6,9 +6,10 @@
 
 namespace zhcalc::controls {
 
-FlatGroupBox::FlatGroupBox(QWidget* parent) : QGroupBox(parent) {}
+FlatGroupBox::FlatGroupBox(QWidget* parent) : QGroupBox(parent), FlatLook(false, clWindowText) {}
 
-FlatGroupBox::FlatGroupBox(const QString& caption, QWidget* parent) : QGroupBox(caption, parent) {}
+FlatGroupBox::FlatGroupBox(const QString& caption, QWidget* parent)
+    : QGroupBox(caption, parent), FlatLook(false, clWindowText) {}
 
 void FlatGroupBox::setTransparent(bool on) {
     // Children that paint this box behind themselves must repaint too.
@@ -19,43 +20,8 @@ void FlatGroupBox::setTransparent(bool on) {
         child->update();
 }
 
-void FlatGroupBox::setShadowColor(ColorValue c) {
-    shadowColor_ = c;
-    update();
-}
-
-void FlatGroupBox::setShadowSize(int size) {
-    shadowSize_ = size;
-    update();
-}
-
-void FlatGroupBox::setShadowPos(ShadowPosition position) {
-    shadowPos_ = position;
-    update();
-}
-
-void FlatGroupBox::setSimpleView(bool on) {
-    simpleView_ = on;
-    update();
-}
-
-void FlatGroupBox::setTransparencyLevel(int level) {
-    transparencyLevel_ = level;
-    update();
-}
-
 void FlatGroupBox::setCtl3D(bool on) {
     ctl3D_ = on;
-    update();
-}
-
-void FlatGroupBox::setColor(ColorValue c) {
-    color_ = c;
-    update();
-}
-
-void FlatGroupBox::setFontColor(ColorValue c) {
-    fontColor_ = c;
     update();
 }
 
@@ -64,7 +30,7 @@ QRect FlatGroupBox::captionRect() const {
     const QFontMetrics metrics(font());
     const int textWidth = metrics.horizontalAdvance(title());
     const int x = layoutDirection() == Qt::RightToLeft ? width() - textWidth - 8 : 8;
-    return QRect(x, 0, textWidth, metrics.height()).adjusted(-shadowSize_, 0, shadowSize_, 0);
+    return QRect(x, 0, textWidth, metrics.height()).adjusted(-shadow_.size, 0, shadow_.size, 0);
 }
 
 QImage FlatGroupBox::picture() const {
@@ -98,19 +64,15 @@ QImage FlatGroupBox::picture() const {
         p.fillRect(caption, resolveColor(color_));
 
     const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextShowMnemonic;
-    const QRect textRect = caption.adjusted(0, 0, shadowSize_, shadowSize_);
+    const QRect textRect = caption.adjusted(0, 0, shadow_.size, shadow_.size);
     if (!isEnabled()) {
         p.setPen(resolveColor(fontColor_));
         p.drawText(textRect, flags, title());
         // The platform's disabled look: a highlight copy under a shadow copy.
         drawShadowedText(p, textRect, ShadowPosition::spRightBottom, 1,
                          resolveColor(clBtnHighlight), resolveColor(clBtnShadow), flags, title());
-    } else if (simpleView_) {
-        p.setPen(resolveColor(fontColor_));
-        p.drawText(textRect, flags, title());
     } else {
-        drawShadowedText(p, textRect, shadowPos_, shadowSize_, resolveColor(shadowColor_),
-                         resolveColor(fontColor_), flags, title());
+        shadow_.draw(p, textRect, flags, fontColor_, title());
     }
     return image;
 }

@@ -5,35 +5,24 @@
 #include <QGroupBox>
 
 #include "controls/colors.h"
+#include "controls/flat_look.h"
 #include "controls/flat_paint.h"
 
 namespace zhcalc::controls {
 
-class FlatGroupBox : public QGroupBox {
+class FlatGroupBox : public QGroupBox, public FlatLook<FlatGroupBox> {
     Q_OBJECT
   public:
     explicit FlatGroupBox(QWidget* parent = nullptr);
     explicit FlatGroupBox(const QString& caption, QWidget* parent = nullptr);
 
+    // Shadow, simple view, transparency level, colour and font colour come from FlatLook.
+
     bool isTransparent() const { return transparent_; }
     void setTransparent(bool on);
-    ColorValue shadowColor() const { return shadowColor_; }
-    void setShadowColor(ColorValue c);
-    int shadowSize() const { return shadowSize_; }
-    void setShadowSize(int size);
-    ShadowPosition shadowPos() const { return shadowPos_; }
-    void setShadowPos(ShadowPosition position);
-    bool simpleView() const { return simpleView_; }
-    void setSimpleView(bool on);
-    int transparencyLevel() const { return transparencyLevel_; }
-    void setTransparencyLevel(int level);
     // The etched frame; off draws a plain frame in the window-frame colour.
     bool ctl3D() const { return ctl3D_; }
     void setCtl3D(bool on);
-    ColorValue color() const { return color_; }
-    void setColor(ColorValue c);
-    ColorValue fontColor() const { return fontColor_; }
-    void setFontColor(ColorValue c);
 
     // Where the caption goes (widened by the shadow size on both sides); empty
     // without a caption.
@@ -49,14 +38,7 @@ class FlatGroupBox : public QGroupBox {
 
   private:
     bool transparent_ = false;
-    ColorValue shadowColor_ = clBtnHighlight;
-    int shadowSize_ = 1;
-    ShadowPosition shadowPos_ = ShadowPosition::spLeftTop;
-    bool simpleView_ = false;
-    int transparencyLevel_ = 0;
     bool ctl3D_ = true;
-    ColorValue color_ = clBtnFace;
-    ColorValue fontColor_ = clWindowText;
 };
 
 }  // namespace zhcalc::controls

@@ -2,6 +2,7 @@
 
 #include "controls/image_face.h"
 #include "controls/region_data.h"
+#include "controls/store_if_changed.h"
 
 namespace zhcalc::controls {
 
@@ -22,16 +23,13 @@ void ImageButton::setImageDown(const QImage& image) {
 }
 
 void ImageButton::setTransparentColor(ColorValue color) {
-    if (color == transparentColor_) return;
-    transparentColor_ = color;
+    if (!storeIfChanged(transparentColor_, color)) return;
     rebuildRegion();
     if (parentWidget()) parentWidget()->update(geometry());
 }
 
 void ImageButton::setColor(ColorValue color) {
-    if (color == color_) return;
-    color_ = color;
-    update();
+    if (storeIfChanged(color_, color)) update();
 }
 
 const QImage& ImageButton::statePicture(bool down) const {

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "controls/fonts.h"
+#include "controls/store_if_changed.h"
 #include "engine/cp1251.h"
 
 namespace zhcalc::controls {
@@ -89,9 +90,7 @@ void Label3D::setCaptionText(const QString& text) {
 }
 
 void Label3D::setFontColor(ColorValue c) {
-    if (c == fontColor_) return;
-    fontColor_ = c;
-    update();
+    if (storeIfChanged(fontColor_, c)) update();
 }
 
 void Label3D::setAlignment(TextAlignment a) {
@@ -100,9 +99,7 @@ void Label3D::setAlignment(TextAlignment a) {
 }
 
 void Label3D::setColor(ColorValue c) {
-    if (c == color_) return;
-    color_ = c;
-    update();
+    if (storeIfChanged(color_, c)) update();
 }
 
 void Label3D::setMyTransparent(bool on) {

@@ -1,5 +1,7 @@
 #include "controls/shape_button.h"
 
+#include "controls/store_if_changed.h"
+
 namespace zhcalc::controls {
 
 ShapeButton::ShapeButton(QWidget* parent) : BitButton(parent) {
@@ -7,27 +9,21 @@ ShapeButton::ShapeButton(QWidget* parent) : BitButton(parent) {
 }
 
 void ShapeButton::setShape(ButtonShape shape) {
-    if (shape == shape_) return;
-    shape_ = shape;
+    if (!storeIfChanged(shape_, shape)) return;
     checkPointsOrFallBack();
     rebuildRegion();
 }
 
 void ShapeButton::setOrientation(ShapeOrientation orientation) {
-    if (orientation == orientation_) return;
-    orientation_ = orientation;
-    rebuildRegion();
+    if (storeIfChanged(orientation_, orientation)) rebuildRegion();
 }
 
 void ShapeButton::setRoundRectBias(int bias) {
-    if (bias == roundRectBias_) return;
-    roundRectBias_ = bias;
-    rebuildRegion();
+    if (storeIfChanged(roundRectBias_, bias)) rebuildRegion();
 }
 
 void ShapeButton::setPointList(const QStringList& points) {
-    if (points == pointList_) return;
-    pointList_ = points;
+    if (!storeIfChanged(pointList_, points)) return;
     checkPointsOrFallBack();
     rebuildRegion();
 }
@@ -44,15 +40,12 @@ void ShapeButton::checkPointsOrFallBack() {
 }
 
 void ShapeButton::setColor(ColorValue color) {
-    if (color == color_) return;
-    color_ = color;
+    if (!storeIfChanged(color_, color)) return;
     rebuildRegion();  // a pure red face changes the key colour
 }
 
 void ShapeButton::setDitherColor(ColorValue color) {
-    if (color == ditherColor_) return;
-    ditherColor_ = color;
-    update();
+    if (storeIfChanged(ditherColor_, color)) update();
 }
 
 ShapeFaceParams ShapeButton::faceParams(bool down, ShadeStyle style) const {

@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include "controls/pictures.h"
+#include "controls/store_if_changed.h"
 
 namespace zhcalc::controls {
 
@@ -27,8 +28,7 @@ ToggleSwitch::ToggleSwitch(QWidget* parent) : QWidget(parent) {
 }
 
 void ToggleSwitch::setStateOn(bool on) {
-    if (on == stateOn_) return;
-    stateOn_ = on;
+    if (!storeIfChanged(stateOn_, on)) return;
     update();
     if (stateOn_)
         emit turnedOn();
@@ -89,8 +89,7 @@ void ToggleSwitch::setParentColor(bool on) {
 }
 
 void ToggleSwitch::setCaption(const QString& caption) {
-    if (caption == caption_) return;
-    caption_ = caption;
+    if (!storeIfChanged(caption_, caption)) return;
     updateMnemonic();
     update();
 }

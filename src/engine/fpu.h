@@ -30,15 +30,19 @@ inline constexpr std::uint16_t kTrapped = kInvalid | kZeroDivide | kOverflow;
 // C2: FSIN, FCOS and FPTAN found the operand out of range (|x| >= 2^63) and left it unreduced.
 inline constexpr std::uint16_t kOutOfRange = 0x0400;
 
+namespace detail {
+// The memory layout of an extended value.
+struct ExtendedBits {
+    std::uint64_t significand;
+    std::uint16_t signAndExponent;
+    std::uint16_t padding[3];
+};
+}  // namespace detail
+
 // An extended value from its fields: the biased exponent (with the sign in bit 15)
 // and the 64-bit significand with its explicit integer bit.
 constexpr Number fromBits(std::uint16_t signAndExponent, std::uint64_t significand) {
-    struct Bits {
-        std::uint64_t significand;
-        std::uint16_t signAndExponent;
-        std::uint16_t padding[3];
-    };
-    return std::bit_cast<Number>(Bits{significand, signAndExponent, {0, 0, 0}});
+    return std::bit_cast<Number>(detail::ExtendedBits{significand, signAndExponent, {0, 0, 0}});
 }
 
 struct Fields {
@@ -47,12 +51,7 @@ struct Fields {
 };
 
 inline Fields toBits(Number x) {
-    struct Bits {
-        std::uint64_t significand;
-        std::uint16_t signAndExponent;
-        std::uint16_t padding[3];
-    };
-    const auto b = std::bit_cast<Bits>(x);
+    const auto b = std::bit_cast<detail::ExtendedBits>(x);
     return {b.signAndExponent, b.significand};
 }
 
@@ -72,92 +71,55 @@ struct Result {
 
 // ---- checked arithmetic: a op b, raising on a trapped fault -------------------------
 
-namespace detail {
+// Defines `name`(a, b) as st = a `insn` b with the status read in the same asm statement,
+// and detail::`name`OnClearFlags, the same on cleared flags, that tells which fault it was.
+#define ZHCALC_FPU_CHECKED_ARITHMETIC(name, insn)                                              \
+    namespace detail {                                                                         \
+    inline Number name##OnClearFlags(Number a, Number b) {                                     \
+        Number r;                                                                              \
+        std::uint16_t sw;                                                                      \
+        asm volatile("fnclex\n\t" insn " %%st(1), %%st\n\tfnstsw %1"                           \
+                     : "=t"(r), "=a"(sw)                                                       \
+                     : "0"(a), "u"(b));                                                        \
+        check(sw);                                                                             \
+        return r;                                                                              \
+    }                                                                                          \
+    }                                                                                          \
+    inline Number name(Number a, Number b) {                                                   \
+        Number r;                                                                              \
+        std::uint16_t sw;                                                                      \
+        asm volatile(insn " %%st(1), %%st\n\tfnstsw %1" : "=t"(r), "=a"(sw) : "0"(a), "u"(b)); \
+        if (sw & kTrapped) [[unlikely]]                                                        \
+            return detail::name##OnClearFlags(a, b);                                           \
+        return r;                                                                              \
+    }
 
-// The operation on cleared flags, raising on a trapped fault.
-inline Number addOnClearFlags(Number a, Number b) {
-    Number r;
-    std::uint16_t sw;
-    asm volatile("fnclex\n\tfadd %%st(1), %%st\n\tfnstsw %1" : "=t"(r), "=a"(sw) : "0"(a), "u"(b));
-    check(sw);
-    return r;
-}
+ZHCALC_FPU_CHECKED_ARITHMETIC(add, "fadd")
+ZHCALC_FPU_CHECKED_ARITHMETIC(sub, "fsub")
+ZHCALC_FPU_CHECKED_ARITHMETIC(mul, "fmul")
+ZHCALC_FPU_CHECKED_ARITHMETIC(div, "fdiv")
 
-inline Number subOnClearFlags(Number a, Number b) {
-    Number r;
-    std::uint16_t sw;
-    asm volatile("fnclex\n\tfsub %%st(1), %%st\n\tfnstsw %1" : "=t"(r), "=a"(sw) : "0"(a), "u"(b));
-    check(sw);
-    return r;
-}
-
-inline Number mulOnClearFlags(Number a, Number b) {
-    Number r;
-    std::uint16_t sw;
-    asm volatile("fnclex\n\tfmul %%st(1), %%st\n\tfnstsw %1" : "=t"(r), "=a"(sw) : "0"(a), "u"(b));
-    check(sw);
-    return r;
-}
-
-inline Number divOnClearFlags(Number a, Number b) {
-    Number r;
-    std::uint16_t sw;
-    asm volatile("fnclex\n\tfdiv %%st(1), %%st\n\tfnstsw %1" : "=t"(r), "=a"(sw) : "0"(a), "u"(b));
-    check(sw);
-    return r;
-}
-
-}  // namespace detail
-
-inline Number add(Number a, Number b) {
-    Number r;
-    std::uint16_t sw;
-    asm volatile("fadd %%st(1), %%st\n\tfnstsw %1" : "=t"(r), "=a"(sw) : "0"(a), "u"(b));
-    if (sw & kTrapped) [[unlikely]]
-        return detail::addOnClearFlags(a, b);
-    return r;
-}
-
-inline Number sub(Number a, Number b) {
-    Number r;
-    std::uint16_t sw;
-    asm volatile("fsub %%st(1), %%st\n\tfnstsw %1" : "=t"(r), "=a"(sw) : "0"(a), "u"(b));
-    if (sw & kTrapped) [[unlikely]]
-        return detail::subOnClearFlags(a, b);
-    return r;
-}
-
-inline Number mul(Number a, Number b) {
-    Number r;
-    std::uint16_t sw;
-    asm volatile("fmul %%st(1), %%st\n\tfnstsw %1" : "=t"(r), "=a"(sw) : "0"(a), "u"(b));
-    if (sw & kTrapped) [[unlikely]]
-        return detail::mulOnClearFlags(a, b);
-    return r;
-}
-
-inline Number div(Number a, Number b) {
-    Number r;
-    std::uint16_t sw;
-    asm volatile("fdiv %%st(1), %%st\n\tfnstsw %1" : "=t"(r), "=a"(sw) : "0"(a), "u"(b));
-    if (sw & kTrapped) [[unlikely]]
-        return detail::divOnClearFlags(a, b);
-    return r;
-}
+#undef ZHCALC_FPU_CHECKED_ARITHMETIC
 
 // ---- raw instructions: value and status, the caller decides -------------------------
 
-inline Result fsin(Number x) {
-    Result r;
-    asm volatile("fnclex\n\tfsin\n\tfnstsw %1" : "=t"(r.value), "=a"(r.status) : "0"(x));
-    return r;
-}
+// Defines `name`(x) as `insn` on st = x, on cleared flags, with the status it leaves.
+#define ZHCALC_FPU_RAW_UNARY(name, insn)                                                          \
+    inline Result name(Number x) {                                                                \
+        Result r;                                                                                 \
+        asm volatile("fnclex\n\t" insn "\n\tfnstsw %1" : "=t"(r.value), "=a"(r.status) : "0"(x)); \
+        return r;                                                                                 \
+    }
 
-inline Result fcos(Number x) {
-    Result r;
-    asm volatile("fnclex\n\tfcos\n\tfnstsw %1" : "=t"(r.value), "=a"(r.status) : "0"(x));
-    return r;
-}
+ZHCALC_FPU_RAW_UNARY(fsin, "fsin")
+ZHCALC_FPU_RAW_UNARY(fcos, "fcos")
+// F2XM1: 2^x - 1 for -1 <= x <= 1.
+ZHCALC_FPU_RAW_UNARY(f2xm1, "f2xm1")
+ZHCALC_FPU_RAW_UNARY(fsqrt, "fsqrt")
+// FRNDINT in the default rounding mode: to nearest, ties to even.
+ZHCALC_FPU_RAW_UNARY(frndint, "frndint")
+
+#undef ZHCALC_FPU_RAW_UNARY
 
 // FPTAN: tan x. When the operand is out of range (kOutOfRange in the status) the
 // instruction pushes nothing; a 1 is pushed here instead so the stack stays balanced,
@@ -199,30 +161,10 @@ inline Result fyl2x(Number y, Number x) {
     return r;
 }
 
-// F2XM1: 2^x - 1 for -1 <= x <= 1.
-inline Result f2xm1(Number x) {
-    Result r;
-    asm volatile("fnclex\n\tf2xm1\n\tfnstsw %1" : "=t"(r.value), "=a"(r.status) : "0"(x));
-    return r;
-}
-
 // FSCALE: x * 2^trunc(n).
 inline Result fscale(Number x, Number n) {
     Result r;
     asm volatile("fnclex\n\tfscale\n\tfnstsw %1" : "=t"(r.value), "=a"(r.status) : "0"(x), "u"(n));
-    return r;
-}
-
-inline Result fsqrt(Number x) {
-    Result r;
-    asm volatile("fnclex\n\tfsqrt\n\tfnstsw %1" : "=t"(r.value), "=a"(r.status) : "0"(x));
-    return r;
-}
-
-// FRNDINT in the default rounding mode: to nearest, ties to even.
-inline Result frndint(Number x) {
-    Result r;
-    asm volatile("fnclex\n\tfrndint\n\tfnstsw %1" : "=t"(r.value), "=a"(r.status) : "0"(x));
     return r;
 }
 

@@ -21,6 +21,8 @@ constexpr Number k180OverPi = fpu::fromBits(16388, 0xE52EE0D31E0FBDC3);
 constexpr Number kPiOver200 = fpu::fromBits(16377, 0x80ADFC90B938CE36);
 constexpr Number k200OverPi = fpu::fromBits(16388, 0xFEA5DD5C5A4A6111);
 constexpr Number kTwoPi = fpu::fromBits(16385, 0xC90FDAA22168C235);
+constexpr Number kTwo = 2;
+constexpr Number kTen = 10;
 // One unit in the last place above the parser's PI: the base of "ArcLogpi".
 constexpr Number kPiPlusUlp = fpu::fromBits(16384, 0xC90FDAA22168C236);
 // 1E-16: below it the hyperbolic functions return their value at 0.
@@ -41,23 +43,14 @@ Number checked(fpu::Result r) {
     return r.value;
 }
 
-Number degToRad(Number x) {
-    return fpu::mul(x, kPiOver180);
+// The unit conversions: x times, or over, one of the constants above.
+template <const Number& factor>
+Number times(Number x) {
+    return fpu::mul(x, factor);
 }
-Number radToDeg(Number x) {
-    return fpu::mul(x, k180OverPi);
-}
-Number gradToRad(Number x) {
-    return fpu::mul(x, kPiOver200);
-}
-Number radToGrad(Number x) {
-    return fpu::mul(x, k200OverPi);
-}
-Number cycleToRad(Number x) {
-    return fpu::mul(x, kTwoPi);
-}
-Number radToCycle(Number x) {
-    return fpu::div(x, kTwoPi);
+template <const Number& divisor>
+Number over(Number x) {
+    return fpu::div(x, divisor);
 }
 
 // 1 / tan x with FPTAN. Beyond 2^63 FPTAN leaves no quotient to divide by, which
@@ -99,15 +92,6 @@ Number arcTanh(Number x) {
     return fpu::mul(0.5L, x87::ln(fpu::div(fpu::add(1, x), fpu::sub(1, x))));
 }
 
-Number logN(Number x) {
-    return x87::ln(x);
-}
-Number log10(Number x) {
-    return x87::log10(x);
-}
-Number log2(Number x) {
-    return x87::log2(x);
-}
 Number logPi(Number x) {
     return fpu::div(x87::log2(x), x87::log2(x87::kPi));
 }
@@ -120,14 +104,10 @@ Number arcCotan(Number x) {
 Number arcLn(Number x) {
     return x87::power(x87::eulerE(), x);
 }
-Number arcLog2(Number x) {
-    return x87::power(2, x);
-}
-Number arcLog10(Number x) {
-    return x87::power(10, x);
-}
-Number arcLogPi(Number x) {
-    return x87::power(kPiPlusUlp, x);
+// base^x for the inverse logarithms.
+template <const Number& base>
+Number powerOf(Number x) {
+    return x87::power(base, x);
 }
 
 // The argument goes through its 15-digit text, which must be a plain integer.
@@ -151,22 +131,18 @@ Number sign(Number x) {
     return x == 0 ? 0 : x;
 }
 
-Number arcFa(Number x) {
-    return inverseFactorial(x);
-}
-
 struct Registration {
     std::string_view name;
     MathFunction function;
 };
 
 constexpr std::array<Registration, 26> kFunctions{{
-    {"DegToRad", degToRad},
-    {"RadtoDeg", radToDeg},
-    {"GradToRad", gradToRad},
-    {"RadToGrad", radToGrad},
-    {"CycleToRad", cycleToRad},
-    {"RadToCycle", radToCycle},
+    {"DegToRad", times<kPiOver180>},
+    {"RadtoDeg", times<k180OverPi>},
+    {"GradToRad", times<kPiOver200>},
+    {"RadToGrad", times<k200OverPi>},
+    {"CycleToRad", times<kTwoPi>},
+    {"RadToCycle", over<kTwoPi>},
     {"cotan", cotan},
     {"Sinh", sinh},
     {"Cosh", cosh},
@@ -174,19 +150,19 @@ constexpr std::array<Registration, 26> kFunctions{{
     {"ArcCosh", arcCosh},
     {"ArcSinh", arcSinh},
     {"ArcTanh", arcTanh},
-    {"LogN", logN},
-    {"Log10", log10},
-    {"Log2", log2},
+    {"LogN", x87::ln},
+    {"Log10", x87::log10},
+    {"Log2", x87::log2},
     {"Logpi", logPi},
     {"ArcCotan", arcCotan},
     {"ArcLn", arcLn},
-    {"ArcLog2", arcLog2},
-    {"ArcLog10", arcLog10},
-    {"ArcLogpi", arcLogPi},
+    {"ArcLog2", powerOf<kTwo>},
+    {"ArcLog10", powerOf<kTen>},
+    {"ArcLogpi", powerOf<kPiPlusUlp>},
     {"Fa", factorial},
     {"Int", roundToInteger},
     {"Sign", sign},
-    {"ArcFa", arcFa},
+    {"ArcFa", inverseFactorial},
 }};
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include "calculator/keyboard_map.h"
 #include "engine/number_text.h"
+#include "support/engine_test_support.h"
 
 namespace zhcalc {
 namespace {
@@ -29,11 +30,9 @@ TEST(KeyTable, NamesTheWindowsKeysOnce) {
 }
 
 TEST(KeyTable, ConstantKeysHintTheirValue) {
-    const char saved = decimalSeparator();
-    setDecimalSeparator(',');
+    const testing::SeparatorScope comma(',');
     EXPECT_EQ(keyHint(keyNamed("ShPi")), "3,14159265358979");
     EXPECT_EQ(keyHint(keyNamed("Shexp")), "2,71828182845905");
-    setDecimalSeparator(saved);
 }
 
 TEST(KeyboardMap, RunsOnlyTheMappedCharacters) {

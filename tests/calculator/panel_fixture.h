@@ -13,6 +13,7 @@
 #include "calculator/key_tone.h"
 #include "engine/errors.h"
 #include "engine/number_text.h"
+#include "support/engine_test_support.h"
 
 namespace zhcalc::testing {
 
@@ -70,12 +71,6 @@ class JournalListener final : public PanelListener {
 
 class PanelTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        savedSeparator_ = decimalSeparator();
-        setDecimalSeparator(',');
-    }
-    void TearDown() override { setDecimalSeparator(savedSeparator_); }
-
     // Runs space-separated steps: a key name presses that key; "#x" types the character x,
     // with "#BS", "#CR" and "#ESC" for Backspace, Enter and Escape; "on3"/"off3" turn switch
     // 3 on or off. Non-math errors are recorded in `errors` and the sequence goes on.
@@ -131,7 +126,7 @@ class PanelTest : public ::testing::Test {
         }
     }
 
-    char savedSeparator_ = '.';
+    SeparatorScope separator_{','};
 };
 
 }  // namespace zhcalc::testing

@@ -206,6 +206,21 @@ TEST(FlatButton, ShadowColourSwitchesSimpleViewOff) {
     EXPECT_FALSE(button.simpleView());
 }
 
+// The two flat controls share their settings but not all defaults, and only the
+// button ties the simple view to the shadow colour.
+TEST(FlatGroupBox, ShadowColourKeepsSimpleViewAndTheDefaultsDifferFromTheButton) {
+    FlatGroupBox box;
+    const FlatButton button;
+    EXPECT_EQ(box.fontColor(), clWindowText);
+    EXPECT_EQ(button.fontColor(), clBtnText);
+    EXPECT_EQ(box.color(), clBtnFace);
+    EXPECT_EQ(box.transparencyLevel(), 0);
+    box.setSimpleView(true);
+    box.setShadowColor(clRed);
+    EXPECT_TRUE(box.simpleView());
+    EXPECT_EQ(box.shadowColor(), clRed);
+}
+
 TEST(FlatGroupBox, EtchedFrameWithTheCaptionOverAGap) {
     AboutScene scene;
     FlatGroupBox* box = scene.box;

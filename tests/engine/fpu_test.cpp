@@ -5,14 +5,12 @@
 #include <limits>
 #include <string>
 
+#include "support/engine_test_support.h"
+
 namespace zhcalc {
 namespace {
 
-// Operands the optimizer cannot see through, so every fault happens at run time.
-Number opaque(Number x) {
-    volatile Number v = x;
-    return v;
-}
+using testing::opaque;
 
 struct FaultCase {
     const char* name;

@@ -13,7 +13,6 @@ namespace {
 
 using testing::Case;
 using testing::convertError;
-using testing::evaluateOutcome;
 using testing::invalidOp;
 using testing::overflow;
 using testing::value;
@@ -34,11 +33,7 @@ class FunctionLibrary : public ::testing::Test {
     }
 
     void expectAll(std::initializer_list<Case> cases) {
-        testing::SeparatorScope comma(',');
-        for (const auto& c : cases) {
-            SCOPED_TRACE(c.expression);
-            EXPECT_EQ(evaluateOutcome(parser, c.expression), c.expected);
-        }
+        testing::expectOutcomes(parser, ',', cases);
     }
 
     MathParser parser;

@@ -27,12 +27,8 @@ const char* const kInvalid = "Invalid floating operation";
 const char* const kTooDeep = "Expression too deeply nested";
 
 void expectAll(std::initializer_list<Case> cases) {
-    testing::SeparatorScope comma(',');
     MathParser parser;
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.expression);
-        EXPECT_EQ(evaluateOutcome(parser, c.expression), c.expected);
-    }
+    testing::expectOutcomes(parser, ',', cases);
 }
 
 TEST(MathParser, Arithmetic) {
@@ -190,18 +186,12 @@ TEST(MathParser, BuiltInFaults) {
 }
 
 TEST(MathParser, SeparatorPointReadsPointLiterals) {
-    testing::SeparatorScope point('.');
     MathParser parser;
-    const Case cases[] = {
-        {"1.5*2", value("3")},
-        {"SIN(1,2)", parserError(kSyntax)},
-        {"1,5", parserError(kSyntax)},
-        {"1/4", value("0.25")},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.expression);
-        EXPECT_EQ(evaluateOutcome(parser, c.expression), c.expected);
-    }
+    testing::expectOutcomes(parser, '.',
+                            {{"1.5*2", value("3")},
+                             {"SIN(1,2)", parserError(kSyntax)},
+                             {"1,5", parserError(kSyntax)},
+                             {"1/4", value("0.25")}});
 }
 
 TEST(MathParser, RecoversAfterErrors) {

@@ -14,29 +14,13 @@
 
 #include "engine/errors.h"
 #include "engine/fpu.h"
+#include "support/engine_test_support.h"
 
 namespace zhcalc {
 namespace {
 
-// Values the optimizer cannot see through, so every operation happens at run time.
-Number opaque(Number x) {
-    volatile Number v = x;
-    return v;
-}
-
-// Sets the separator for one test and puts the previous one back.
-class SeparatorScope {
-  public:
-    explicit SeparatorScope(char separator) : saved_(decimalSeparator()) {
-        setDecimalSeparator(separator);
-    }
-    ~SeparatorScope() { setDecimalSeparator(saved_); }
-    SeparatorScope(const SeparatorScope&) = delete;
-    SeparatorScope& operator=(const SeparatorScope&) = delete;
-
-  private:
-    char saved_;
-};
+using testing::opaque;
+using testing::SeparatorScope;
 
 std::string bitsOf(Number x) {
     const auto b = fpu::toBits(x);

@@ -2,6 +2,9 @@
 // What an evaluation ended with, as one comparable value: the result text or the
 // kind and message of the error.
 
+#include <gtest/gtest.h>
+
+#include <initializer_list>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -9,6 +12,7 @@
 #include "engine/errors.h"
 #include "engine/math_parser.h"
 #include "engine/number_text.h"
+#include "support/engine_test_support.h"
 
 namespace zhcalc::testing {
 
@@ -57,20 +61,6 @@ inline Outcome evaluateOutcome(MathParser& parser, std::string_view expression) 
     }
 }
 
-// Sets the decimal separator for one test and restores the previous one.
-class SeparatorScope {
-  public:
-    explicit SeparatorScope(char separator) : saved_(decimalSeparator()) {
-        setDecimalSeparator(separator);
-    }
-    ~SeparatorScope() { setDecimalSeparator(saved_); }
-    SeparatorScope(const SeparatorScope&) = delete;
-    SeparatorScope& operator=(const SeparatorScope&) = delete;
-
-  private:
-    char saved_;
-};
-
 struct Case {
     const char* expression;
     Outcome expected;
@@ -78,6 +68,15 @@ struct Case {
 
 inline std::ostream& operator<<(std::ostream& os, const Case& c) {
     return os << '"' << c.expression << '"';
+}
+
+// Evaluates every case with `parser` under `separator` and checks its outcome.
+inline void expectOutcomes(MathParser& parser, char separator, std::initializer_list<Case> cases) {
+    const SeparatorScope scope(separator);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.expression);
+        EXPECT_EQ(evaluateOutcome(parser, c.expression), c.expected);
+    }
 }
 
 }  // namespace zhcalc::testing
