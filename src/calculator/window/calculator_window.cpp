@@ -8,6 +8,7 @@
 #include <cstring>
 #include <set>
 
+#include "about/about_window.h"
 #include "calculator/window/app_identity.h"
 #include "calculator/window/colour_key.h"
 #include "calculator/window/control_factory.h"
@@ -19,9 +20,6 @@
 #include "calculator/window/tray_minimizer.h"
 #include "calculator/window/window_menu.h"
 #include "engine/cp1251.h"
-#ifdef ZHCALC_HAVE_ABOUT_WINDOW
-#include "about/about_window.h"
-#endif
 
 namespace zhcalc {
 namespace {
@@ -306,9 +304,7 @@ void CalculatorWindow::updateConstantHints() {
 }
 
 void CalculatorWindow::openAboutWindow() {
-#ifdef ZHCALC_HAVE_ABOUT_WINDOW
     about::showAboutWindow(this);
-#endif
 }
 
 template <typename Operation>
