@@ -32,6 +32,10 @@ int CustomCredits::maxPosition() const {
 }
 
 void CustomCredits::setCreditsPosition(int position) {
+    moveCredits(position, false);
+}
+
+void CustomCredits::moveCredits(int position, bool paintNow) {
     const PositionChange change = applyCreditsPosition(position_, position, maxPosition(), mode_);
     if (!change.changed) return;
     position_ = change.position;
@@ -44,7 +48,13 @@ void CustomCredits::setCreditsPosition(int position) {
     }
     // Only where the text was or now is does the picture change; repainting just
     // that keeps a scrolling window cheap.
-    update(shownTextArea_ | textArea());
+    const QRect changed = shownTextArea_ | textArea();
+    // A tick paints at once: a deferred update would cost the event loop another
+    // wake-up and pass per tick.
+    if (paintNow)
+        repaint(changed);
+    else
+        update(changed);
 }
 
 QRect CustomCredits::textArea() const {
@@ -100,7 +110,7 @@ void CustomCredits::setPathFallFrom(int row) {
 }
 
 void CustomCredits::timerTick() {
-    setCreditsPosition(mode_.backward ? position_ - 1 : position_ + 1);
+    moveCredits(mode_.backward ? position_ - 1 : position_ + 1, true);
     emit timerTicked();
 }
 

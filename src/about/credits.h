@@ -71,6 +71,8 @@ class CustomCredits : public controls::CustomBackGround {
 
   private:
     void timerTick();
+    // Scrolls to `position`, painting the change at once or on the next pass.
+    void moveCredits(int position, bool paintNow);
     void rebuildTextBitmap();
     void contentChanged();
     QColor keyColor() const;

@@ -159,7 +159,10 @@ void FrameComposer::setText(const QImage& text, QColor key) {
     const QRgb keyRgb = key.rgb() & RGB_MASK;
     for (int g = 0; g < text_.height(); ++g) {
         rowStarts_[static_cast<std::size_t>(g)] = static_cast<int>(runs_.size());
-        const auto* row = reinterpret_cast<const QRgb*>(text_.constScanLine(g));
+        auto* row = reinterpret_cast<QRgb*>(text_.scanLine(g));
+        // Opaque once here, so that composing copies text rows as they are.
+        for (int x = 0; x < text_.width(); ++x)
+            row[x] |= ~RGB_MASK;
         for (int x = 0; x < text_.width();) {
             if ((row[x] & RGB_MASK) == keyRgb) {
                 ++x;
@@ -215,20 +218,27 @@ void FrameComposer::compose(QImage& cache, const QImage& plain, const CreditsPat
         const QRgb* const under = plainRow(y);
         QRgb* const target = cacheRow(y);
         const auto index = static_cast<std::size_t>(g);
+        // One span per row covering all its runs: restoring the plain pixels
+        // between the runs too costs less than a copy per run.
+        int rowBegin = frame.last + 1;
+        int rowEnd = 0;
         for (int r = rowStarts_[index]; r < rowStarts_[index + 1]; ++r) {
             const Run& run = runs_[static_cast<std::size_t>(r)];
             const int begin = frame.first + run.begin;
             const int end = std::min(frame.first + run.end, frame.last + 1);
             if (begin >= end) continue;
             if (opaque) {
-                for (int x = begin; x < end; ++x)
-                    target[x] = textRow[x] | ~RGB_MASK;
+                // The text's pixels are stored opaque, so this is a plain copy.
+                std::memcpy(target + begin, textRow + begin,
+                            static_cast<std::size_t>(end - begin) * sizeof(QRgb));
             } else {
                 for (int x = begin; x < end; ++x)
                     target[x] = blendPixel(table, under[x], textRow[x] & RGB_MASK, fade);
             }
-            drawn_.push_back({y, begin, end});
+            rowBegin = std::min(rowBegin, begin);
+            rowEnd = end;
         }
+        if (rowBegin < rowEnd) drawn_.push_back({y, rowBegin, rowEnd});
     }
 }
 
