@@ -12,6 +12,7 @@ namespace zhcalc::controls {
 
 namespace {
 
+// Each picture is decoded once; the callers share it (QImage copies on write).
 QImage loadPicture(const char* name) {
     static const bool registered = (registerWidgetPictures(), true);
     (void)registered;
@@ -22,19 +23,24 @@ QImage loadPicture(const char* name) {
 }  // namespace
 
 QImage switchOnDefaultPicture() {
-    return loadPicture("SWITCH_ON");
+    static const QImage picture = loadPicture("SWITCH_ON");
+    return picture;
 }
 QImage switchOffDefaultPicture() {
-    return loadPicture("SWITCH_OFF");
+    static const QImage picture = loadPicture("SWITCH_OFF");
+    return picture;
 }
 QImage lampOnPicture() {
-    return loadPicture("lamp_on");
+    static const QImage picture = loadPicture("lamp_on");
+    return picture;
 }
 QImage lampOffPicture() {
-    return loadPicture("lamp_off");
+    static const QImage picture = loadPicture("lamp_off");
+    return picture;
 }
 QImage trayTricolourPicture() {
-    return loadPicture("tray_tricolour");
+    static const QImage picture = loadPicture("tray_tricolour");
+    return picture;
 }
 
 }  // namespace zhcalc::controls
