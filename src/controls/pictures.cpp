@@ -1,5 +1,6 @@
 #include "controls/pictures.h"
 
+#include <QImageReader>
 #include <QString>
 
 // Resources compiled into a static library must be registered by name from outside
@@ -16,7 +17,7 @@ namespace {
 QImage loadPicture(const char* name) {
     static const bool registered = (registerWidgetPictures(), true);
     (void)registered;
-    return QImage(QStringLiteral(":/widgets/") + QString::fromLatin1(name))
+    return readPicture(QStringLiteral(":/widgets/") + QString::fromLatin1(name), "XPM")
         .convertToFormat(QImage::Format_RGB32);
 }
 
@@ -41,6 +42,12 @@ QImage lampOffPicture() {
 QImage trayTricolourPicture() {
     static const QImage picture = loadPicture("tray_tricolour");
     return picture;
+}
+
+QImage readPicture(const QString& path, const char* format) {
+    QImageReader reader(path, format);
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
 }
 
 }  // namespace zhcalc::controls
