@@ -329,9 +329,11 @@ QImage BitButton::glyphImage(bool down) const {
     QImage piece = glyph_.copy(index * width, 0, width, glyph_.height())
                        .convertToFormat(QImage::Format_ARGB32);
     const QRgb transparent = piece.pixel(0, piece.height() - 1);
-    for (int y = 0; y < piece.height(); ++y)
+    for (int y = 0; y < piece.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(piece.scanLine(y));
         for (int x = 0; x < piece.width(); ++x)
-            if (sameRgb(piece.pixel(x, y), transparent)) piece.setPixel(x, y, 0);
+            if (sameRgb(line[x], transparent)) line[x] = 0;
+    }
     return piece;
 }
 

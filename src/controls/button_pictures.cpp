@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "controls/pictures.h"
+
 // Resources in a static library are registered only when something asks for them.
 static void registerButtonPictures() {
     Q_INIT_RESOURCE(button_pictures);
@@ -17,7 +19,7 @@ QImage loadPicture(const char* name) {
         return true;
     }();
     (void)registered;
-    return QImage(QStringLiteral(":/zhcalc/buttons/") + QString::fromLatin1(name));
+    return readPicture(QStringLiteral(":/zhcalc/buttons/") + QString::fromLatin1(name), "PNG");
 }
 
 }  // namespace

@@ -74,7 +74,9 @@ void drawPixelScanBevel(QImage& image, QRgb key, bool down, bool focused,
     const QRgb b = down ? colors.shadow : colors.light3D;
     const QRgb c = down ? colors.light3D : colors.shadow;
     const QRgb d = down ? colors.highlight : colors.black;
-    const auto isKey = [&](int x, int y) { return sameRgb(source.pixel(x, y), key); };
+    const auto isKey = [&](int x, int y) {
+        return sameRgb(reinterpret_cast<const QRgb*>(source.constScanLine(y))[x], key);
+    };
     const auto put = [&](QPoint p, QRgb color) {
         if (p.x() >= 0 && p.y() >= 0 && p.x() < width && p.y() < height) image.setPixel(p, color);
     };

@@ -40,6 +40,23 @@ int lineHeight(const QFontMetrics& metrics, const CaptionText& options) {
            options.lineSpacing;
 }
 
+// The block's width and the distance between line tops; each is measured once,
+// since laying out text is the costly part of drawing a caption.
+struct BlockMetrics {
+    QSize size;
+    int lineStep;
+};
+
+BlockMetrics measureBlock(const QStringList& lines, const QFont& font, const CaptionText& options) {
+    const QFontMetrics metrics(font);
+    int width = 0;
+    for (const QString& line : lines)
+        width = std::max(width, lineWidth(metrics, line, options));
+    const int step = lineHeight(metrics, options);
+    const int textHeight = step - options.lineSpacing;
+    return {{width, textHeight + static_cast<int>(lines.size() - 1) * step}, step};
+}
+
 QColor darkened(QColor c) {
     return QColor(c.red() / 4, c.green() / 4, c.blue() / 4);
 }
@@ -83,22 +100,16 @@ QPoint extrudeStep(ExtrudeOrientation orientation) {
 
 QSize captionBlockSize(const QString& caption, const QFont& font, const CaptionText& options) {
     if (caption.isEmpty()) return {0, 0};
-    const QFontMetrics metrics(font);
-    const QStringList lines = captionLines(caption);
-    int width = 0;
-    for (const QString& line : lines)
-        width = std::max(width, lineWidth(metrics, line, options));
-    const int textHeight = lineHeight(metrics, options) - options.lineSpacing;
-    return {width, textHeight + static_cast<int>(lines.size() - 1) * lineHeight(metrics, options)};
+    return measureBlock(captionLines(caption), font, options).size;
 }
 
 void drawCaption(QPainter& painter, QPoint topLeft, const QString& caption, const QFont& font,
                  const CaptionText& options, QColor fontColor, bool enabled) {
     if (caption.isEmpty()) return;
     const QStringList lines = captionLines(caption);
-    const QSize block = captionBlockSize(caption, font, options);
-    const QFontMetrics metrics(font);
-    const int step = lineHeight(metrics, options);
+    const BlockMetrics measured = measureBlock(lines, font, options);
+    const QSize block = measured.size;
+    const int step = measured.lineStep;
     const int flags = textFlags(options);
     painter.save();
     painter.setFont(font);

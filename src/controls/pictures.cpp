@@ -1,5 +1,6 @@
 #include "controls/pictures.h"
 
+#include <QImageReader>
 #include <QString>
 
 // Resources compiled into a static library must be registered by name from outside
@@ -12,29 +13,41 @@ namespace zhcalc::controls {
 
 namespace {
 
+// Each picture is decoded once; the callers share it (QImage copies on write).
 QImage loadPicture(const char* name) {
     static const bool registered = (registerWidgetPictures(), true);
     (void)registered;
-    return QImage(QStringLiteral(":/widgets/") + QString::fromLatin1(name))
+    return readPicture(QStringLiteral(":/widgets/") + QString::fromLatin1(name), "XPM")
         .convertToFormat(QImage::Format_RGB32);
 }
 
 }  // namespace
 
 QImage switchOnDefaultPicture() {
-    return loadPicture("SWITCH_ON");
+    static const QImage picture = loadPicture("SWITCH_ON");
+    return picture;
 }
 QImage switchOffDefaultPicture() {
-    return loadPicture("SWITCH_OFF");
+    static const QImage picture = loadPicture("SWITCH_OFF");
+    return picture;
 }
 QImage lampOnPicture() {
-    return loadPicture("lamp_on");
+    static const QImage picture = loadPicture("lamp_on");
+    return picture;
 }
 QImage lampOffPicture() {
-    return loadPicture("lamp_off");
+    static const QImage picture = loadPicture("lamp_off");
+    return picture;
 }
 QImage trayTricolourPicture() {
-    return loadPicture("tray_tricolour");
+    static const QImage picture = loadPicture("tray_tricolour");
+    return picture;
+}
+
+QImage readPicture(const QString& path, const char* format) {
+    QImageReader reader(path, format);
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
 }
 
 }  // namespace zhcalc::controls

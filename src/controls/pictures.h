@@ -2,6 +2,7 @@
 // The pictures shipped with the controls, as Qt resources under ":/widgets/".
 
 #include <QImage>
+#include <QString>
 
 namespace zhcalc::controls {
 
@@ -16,5 +17,9 @@ QImage lampOffPicture();
 
 // The 35 x 22 shaded white, blue and red horizontal tricolour of the tray icon.
 QImage trayTricolourPicture();
+
+// Reads a picture whose format is known (such as "XPM" or "PNG") with Qt's own
+// reader, without loading every image plugin to ask whether it knows the format.
+QImage readPicture(const QString& path, const char* format);
 
 }  // namespace zhcalc::controls

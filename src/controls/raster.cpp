@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 
 namespace zhcalc::controls {
 
@@ -18,6 +19,11 @@ bool insideEllipse(double px, double py, double cx, double cy, double rx, double
     const double dx = (px - cx) / rx;
     const double dy = (py - cy) / ry;
     return dx * dx + dy * dy <= 1.0;
+}
+
+// The value QImage::setPixel would store for `color` in a 32-bit image.
+QRgb storedPixel(const QImage& image, QRgb color) {
+    return image.format() == QImage::Format_RGB32 ? color | 0xFF000000u : color;
 }
 
 }  // namespace
@@ -40,9 +46,11 @@ void fillRoundRect(QImage& image, QPoint topLeft, QPoint bottomRight, int corner
     const int y0 = std::max(0, topLeft.y());
     const int x1 = std::min(image.width() - 1, bottomRight.x());
     const int y1 = std::min(image.height() - 1, bottomRight.y());
+    const QRgb pixel = storedPixel(image, color);
     for (int y = y0; y <= y1; ++y) {
         const double py = y + 0.5;
         if (py > bottom) continue;
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = x0; x <= x1; ++x) {
             const double px = x + 0.5;
             if (px > right) continue;
@@ -56,7 +64,7 @@ void fillRoundRect(QImage& image, QPoint topLeft, QPoint bottomRight, int corner
                 const double cy = topCorner ? top + ry : bottom - ry;
                 if (!insideEllipse(px, py, cx, cy, rx, ry)) continue;
             }
-            image.setPixel(x, y, color);
+            line[x] = pixel;
         }
     }
 }
@@ -80,11 +88,76 @@ bool polygonContainsPixel(const std::vector<QPoint>& vertices, int x, int y) {
     return winding != 0;
 }
 
+namespace {
+
+// Where a polygon edge crosses the row of pixel centres py = y + 0.5: the first
+// pixel whose centre is not on the counting side of the edge (the one
+// polygonContainsPixel tests). Every pixel left of it gets the edge's winding.
+struct Crossing {
+    int firstOutside;
+    int winding;
+};
+
+// Twice the cross product polygonContainsPixel computes, exact in integers, signed so
+// that it is positive on the side that counts.
+long long countingSide(QPoint a, QPoint b, int x, int y) {
+    const long long dx = b.x() - a.x();
+    const long long dy = b.y() - a.y();
+    const long long side = dx * (2LL * y + 1 - 2LL * a.y()) - (2LL * x + 1 - 2LL * a.x()) * dy;
+    return dy > 0 ? side : -side;
+}
+
+std::vector<Crossing> rowCrossings(const std::vector<QPoint>& vertices, int y) {
+    const double py = y + 0.5;
+    std::vector<Crossing> crossings;
+    const size_t n = vertices.size();
+    for (size_t i = 0; i < n; ++i) {
+        const QPoint a = vertices[i];
+        const QPoint b = vertices[(i + 1) % n];
+        const bool upward = a.y() <= py && b.y() > py;
+        const bool downward = a.y() > py && b.y() <= py;
+        if (!upward && !downward) continue;
+        // Start from the rounded intersection, then settle on the exact pixel.
+        const double t = (py - a.y()) / (b.y() - a.y());
+        int x = static_cast<int>(std::floor(a.x() + t * (b.x() - a.x())));
+        while (countingSide(a, b, x, y) <= 0)
+            --x;
+        while (countingSide(a, b, x, y) > 0)
+            ++x;
+        crossings.push_back({x, upward ? 1 : -1});
+    }
+    std::sort(crossings.begin(), crossings.end(),
+              [](const Crossing& l, const Crossing& r) { return l.firstOutside < r.firstOutside; });
+    return crossings;
+}
+
+void fillSpan(QRgb* line, int from, int to, int width, QRgb color) {
+    from = std::max(from, 0);
+    to = std::min(to, width);
+    if (from < to) std::fill(line + from, line + to, color);
+}
+
+}  // namespace
+
 void fillPolygon(QImage& image, const std::vector<QPoint>& vertices, QRgb color) {
     if (vertices.size() < 3) return;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (polygonContainsPixel(vertices, x, y)) image.setPixel(x, y, color);
+    const QRgb pixel = storedPixel(image, color);
+    for (int y = 0; y < image.height(); ++y) {
+        const std::vector<Crossing> crossings = rowCrossings(vertices, y);
+        if (crossings.empty()) continue;
+        // Left of every crossing the winding is the sum of all of them; passing a
+        // crossing drops its share.
+        int winding = 0;
+        for (const Crossing& c : crossings)
+            winding += c.winding;
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        int spanStart = std::numeric_limits<int>::min() / 2;
+        for (const Crossing& c : crossings) {
+            if (winding != 0) fillSpan(line, spanStart, c.firstOutside, image.width(), pixel);
+            winding -= c.winding;
+            spanStart = c.firstOutside;
+        }
+    }
 }
 
 void drawLine(QImage& image, QPoint from, QPoint to, QRgb color) {

@@ -4,6 +4,7 @@
 // A pixel (x, y) belongs to a filled figure when its centre (x + 0.5, y + 0.5)
 // lies inside it; lines include their first pixel and stop before their last,
 // as the classic move-to/line-to drawing does.
+// The fills write scan lines directly: the image must have 32 bits per pixel.
 
 #include <QImage>
 #include <QPoint>

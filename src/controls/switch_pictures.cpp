@@ -71,17 +71,15 @@ QImage disabledPicture(const QImage& picture, QColor highlight, QColor shadow) {
     const QRgb key = transparentColorOf(source);
     QImage result(source.size(), QImage::Format_RGB32);
     result.fill(key);
-    const auto isInk = [&](int x, int y) {
-        const QRgb p = source.pixel(x, y);
-        return p != key && qGray(p) < 192;
-    };
     for (int pass = 0; pass < 2; ++pass) {
         const int shift = pass == 0 ? 1 : 0;
         const QRgb colour = (pass == 0 ? highlight : shadow).rgb();
-        for (int y = 0; y < source.height(); ++y)
-            for (int x = 0; x < source.width(); ++x)
-                if (isInk(x, y) && result.rect().contains(x + shift, y + shift))
-                    result.setPixel(x + shift, y + shift, colour);
+        for (int y = 0; y + shift < source.height(); ++y) {
+            const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(y));
+            auto* out = reinterpret_cast<QRgb*>(result.scanLine(y + shift));
+            for (int x = 0; x + shift < source.width(); ++x)
+                if ((in[x] | 0xFF000000u) != key && qGray(in[x]) < 192) out[x + shift] = colour;
+        }
     }
     return result;
 }

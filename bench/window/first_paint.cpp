@@ -1,0 +1,37 @@
+// zhcalc's start-up up to its first painted window, then exit: the same steps as the
+// program's main, for instruction counts under callgrind (run it on the offscreen
+// platform), where the real program would wait for the user.
+#include <QApplication>
+#include <QTimer>
+
+#include "calculator/window/calculator_window.h"
+#include "calculator/window/control_factory.h"
+#include "calculator/window/sound.h"
+
+namespace {
+
+// Quits the event loop once the watched window has been painted.
+class QuitAfterPaint : public QObject {
+  public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit);
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("zhcalc"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("zhcalc"));
+    zhcalc::factory::installFonts();
+
+    const auto sound = zhcalc::makeSoundService();
+    zhcalc::CalculatorWindow window(*sound);
+    QuitAfterPaint quitAfterPaint;
+    window.installEventFilter(&quitAfterPaint);
+    window.show();
+    return QApplication::exec();
+}
