@@ -38,12 +38,12 @@ constexpr int kBottomStrips = layout::kClientHeight - 228;
 
 }  // namespace
 
-QFont fontFor(const layout::FontSpec& spec) {
+QFont fontFor(const layout::FontFace& face) {
     unsigned style = 0;
-    if (spec.bold) style |= fsBold;
-    if (spec.italic) style |= fsItalic;
-    if (spec.underline) style |= fsUnderline;
-    return makeFont({QString::fromUtf8(spec.family), -spec.pixelHeight, style, spec.color});
+    if (face.bold) style |= fsBold;
+    if (face.italic) style |= fsItalic;
+    if (face.underline) style |= fsUnderline;
+    return makeFont({QString::fromUtf8(face.family), -face.pixelHeight, style, face.color});
 }
 
 QWidget* createBackground(QWidget* parent, const layout::ControlLayout& row) {

@@ -14,7 +14,7 @@
 
 namespace zhcalc::factory {
 
-QFont fontFor(const layout::FontSpec& spec);
+QFont fontFor(const layout::FontFace& face);
 
 QWidget* createBackground(QWidget* parent, const layout::ControlLayout& row);
 

@@ -15,14 +15,14 @@ using enum ShapeOrientation;
 
 // Key fonts: the pad's digits and signs, its punctuation, the function keys, the
 // narrow keys, the special functions, the red editing keys and the constants.
-constexpr FontSpec kPadFont{"Arial Unicode MS", 15, true, false, false, clGreen};
-constexpr FontSpec kPadBlackFont{"Arial Black", 15, true, false, false, clGreen};
-constexpr FontSpec kFunctionFont{"Arial Unicode MS", 15, true, false, false, clGreen};
-constexpr FontSpec kNarrowFont{"Arial Narrow", 16, true, false, false, clGreen};
-constexpr FontSpec kSpecialFont{"AGaramond", 16, false, false, false, clPurple};
-constexpr FontSpec kEditFont{"Garamond", 16, true, true, false, clRed};
-constexpr FontSpec kEditSmallFont{"Garamond", 13, true, true, false, clRed};
-constexpr FontSpec kConstantFont{"Arial Black", 15, true, false, false, clGreen};
+constexpr FontFace kPadFont{"Arial Unicode MS", 15, true, false, false, clGreen};
+constexpr FontFace kPadBlackFont{"Arial Black", 15, true, false, false, clGreen};
+constexpr FontFace kFunctionFont{"Arial Unicode MS", 15, true, false, false, clGreen};
+constexpr FontFace kNarrowFont{"Arial Narrow", 16, true, false, false, clGreen};
+constexpr FontFace kSpecialFont{"AGaramond", 16, false, false, false, clPurple};
+constexpr FontFace kEditFont{"Garamond", 16, true, true, false, clRed};
+constexpr FontFace kEditSmallFont{"Garamond", 13, true, true, false, clRed};
+constexpr FontFace kConstantFont{"Arial Black", 15, true, false, false, clGreen};
 
 constexpr QRect pad(int left, int top) {
     return {left, top, 38, 25};
@@ -84,18 +84,18 @@ constexpr std::array kShapeKeys = std::to_array<ShapeKeyLayout>({
     {"ShapeBtn33", {184, 192, 39, 25}, bsRoundRect, soDown, 25, kEditFont, true},
 });
 
-constexpr FontSpec kDisplayFont{"American-Uncial-Normal", 21, false, false, true, 16777089};
-constexpr FontSpec kAboutFont{"Arial Black", 16, false, false, false, controls::clAqua};
-constexpr FontSpec kMailFont{"MS Sans Serif", 11, false, false, true, clHotLight};
-constexpr FontSpec kImageKeyFont{"Aksent", 17, false, false, false, clPurple};
-constexpr FontSpec kWindowFontSpec = kWindowFont;
+constexpr FontFace kDisplayFont{"American-Uncial-Normal", 21, false, false, true, 16777089};
+constexpr FontFace kAboutFont{"Arial Black", 16, false, false, false, controls::clAqua};
+constexpr FontFace kMailFont{"MS Sans Serif", 11, false, false, true, clHotLight};
+constexpr FontFace kImageKeyFont{"Aksent", 17, false, false, false, clPurple};
+constexpr FontFace kDefaultKeyFont = kWindowFont;
 
 using enum ControlClass;
 using enum Parent;
 
 constexpr ControlLayout control(const char* name, ControlClass kind, Parent parent, QRect geometry,
                                 const char* caption = "", const char* hint = "",
-                                FontSpec font = kWindowFontSpec, int tag = 0) {
+                                FontFace font = kDefaultKeyFont, int tag = 0) {
     return {name, kind, parent, geometry, caption, hint, font, tag, true};
 }
 

@@ -20,7 +20,7 @@ using controls::ShapeOrientation;
 inline constexpr int kClientWidth = 476;
 inline constexpr int kClientHeight = 308;
 
-struct FontSpec {
+struct FontFace {
     const char* family;
     int pixelHeight;  // character height in pixels (the layouts' negative heights)
     bool bold = false;
@@ -37,7 +37,7 @@ struct ShapeKeyLayout {
     ButtonShape shape;
     ShapeOrientation orientation = ShapeOrientation::soUp;
     int roundRectBias = 25;
-    FontSpec font;
+    FontFace font;
     bool captionAtTop = false;  // caption at the top, the (empty) glyph below it
 };
 std::span<const ShapeKeyLayout> shapeKeys();
@@ -65,7 +65,7 @@ struct ControlLayout {
     QRect geometry;  // relative to the parent's client area
     const char* caption = "";
     const char* hint = "";
-    FontSpec font = {"MS Sans Serif", 16};
+    FontFace font = {"MS Sans Serif", 16};
     int tag = 0;
     bool enabled = true;
 };
@@ -75,7 +75,7 @@ const ControlLayout* findControl(const char* name);
 // What the window itself sets.
 inline constexpr ColorValue kWindowColor = controls::clMenuBar;
 inline constexpr ColorValue kTransparentColor = controls::clAqua;
-inline constexpr FontSpec kWindowFont = {"MS Sans Serif", 16};
+inline constexpr FontFace kWindowFont = {"MS Sans Serif", 16};
 
 // The background fill of BackGround1.
 inline constexpr const char* kBackgroundFill = "GradientVert";
