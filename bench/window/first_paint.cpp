@@ -4,8 +4,8 @@
 #include <QApplication>
 #include <QTimer>
 
+#include "calculator/window/app_identity.h"
 #include "calculator/window/calculator_window.h"
-#include "calculator/window/control_factory.h"
 #include "calculator/window/sound.h"
 
 namespace {
@@ -24,9 +24,7 @@ class QuitAfterPaint : public QObject {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("zhcalc"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("zhcalc"));
-    zhcalc::factory::installFonts();
+    zhcalc::prepareApplication();
 
     const auto sound = zhcalc::makeSoundService();
     zhcalc::CalculatorWindow window(*sound);

@@ -2,17 +2,13 @@
 // the calculator window is closed.
 #include <QApplication>
 
+#include "calculator/window/app_identity.h"
 #include "calculator/window/calculator_window.h"
-#include "calculator/window/control_factory.h"
 #include "calculator/window/sound.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    // The desktop entry carries the application title; Qt must not append it to
-    // the window's own caption, so no display name is set here.
-    QApplication::setApplicationName(QStringLiteral("zhcalc"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("zhcalc"));
-    zhcalc::factory::installFonts();
+    zhcalc::prepareApplication();
 
     const auto sound = zhcalc::makeSoundService();
     zhcalc::CalculatorWindow window(*sound);

@@ -13,4 +13,8 @@ inline QString calculatorWindowCaption() {
     return QStringLiteral("Калькулятор вер 1.2.8");
 }
 
+// Names the program to the desktop and installs the font stand-ins: the steps between
+// creating the QApplication and creating the calculator window.
+void prepareApplication();
+
 }  // namespace zhcalc
