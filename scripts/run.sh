@@ -13,17 +13,10 @@ if [[ -n ${DISPLAY:-} || -n ${WAYLAND_DISPLAY:-} ]]; then
 fi
 
 # No display: a private X server, the program on it, one screenshot.
-display=
-for n in $(seq 91 190); do
-    if [[ ! -e /tmp/.X11-unix/X$n && ! -e /tmp/.X$n-lock ]]; then display=:$n; break; fi
-done
-[[ -n $display ]] || { echo "no free X display number" >&2; exit 1; }
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-xvfb=$!
+source "$root/scripts/lib/private-xvfb.sh"
 app=
-trap '[[ -n $app ]] && kill "$app" 2>/dev/null; kill "$xvfb" 2>/dev/null' EXIT
-export DISPLAY=$display
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+trap '[[ -n $app ]] && kill "$app" 2>/dev/null; [[ -n ${XVFB_PID:-} ]] && kill "$XVFB_PID" 2>/dev/null' EXIT
+start_private_xvfb
 
 "$program" &
 app=$!
@@ -35,5 +28,5 @@ done
 sleep 0.5  # let the first paint and the colour key settle
 shot="$root/build/release/zhcalc-screenshot.png"
 import -window root "$shot"
-echo "No display: zhcalc ran on a private Xvfb server ($display)."
+echo "No display: zhcalc ran on a private Xvfb server ($DISPLAY)."
 echo "Screenshot saved to $shot"

@@ -21,17 +21,10 @@ probe=$build/bench/window/zhcalc_startup_probe
 minimal=$build/bench/window/zhcalc_minimal_window
 zhcalc=$build/src/calculator/window/zhcalc
 
-display=
-for n in $(seq 91 190); do
-    if [[ ! -e /tmp/.X11-unix/X$n && ! -e /tmp/.X$n-lock ]]; then display=:$n; break; fi
-done
-[[ -n $display ]] || { echo "no free X display number" >&2; exit 1; }
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-xvfb=$!
+source "$root/scripts/lib/private-xvfb.sh"
 work=$(mktemp -d)
-trap 'kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
-export DISPLAY=$display
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+trap '[[ -n ${XVFB_PID:-} ]] && kill "$XVFB_PID" 2>/dev/null; rm -rf "$work"' EXIT
+start_private_xvfb
 
 mkdir -p "$work/runtime" && chmod 700 "$work/runtime"
 export XDG_RUNTIME_DIR=$work/runtime HOME=$work
@@ -62,4 +55,4 @@ for base in minimal minimal+text; do
             base, pz / pm, rz / rm, cz / cm
     }'
 done
-echo "($rounds interleaved rounds, medians; Xvfb $display)"
+echo "($rounds interleaved rounds, medians; Xvfb $DISPLAY)"

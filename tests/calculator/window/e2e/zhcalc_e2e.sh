@@ -54,16 +54,10 @@ wait_for() {
     done
 }
 
-# A display number nobody uses.
-display=
-for n in $(seq 91 190); do
-    if [[ ! -e /tmp/.X11-unix/X$n && ! -e /tmp/.X$n-lock ]]; then display=:$n; break; fi
-done
-[[ -n $display ]] || skip "no free X display number"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-wait_for 10 xdpyinfo -display "$display" || fail "Xvfb did not start on $display"
-export DISPLAY=$display
+source "$(cd "$(dirname "$0")/../../../.." && pwd)/scripts/lib/private-xvfb.sh"
+start_private_xvfb "$work/xvfb.log" || fail "Xvfb did not start"
+pids+=("$XVFB_PID")
+display=$DISPLAY
 
 shot() {
     local file="$out_dir/zhcalc-e2e-${want_locale}-$1.png"
