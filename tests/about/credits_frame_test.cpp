@@ -4,6 +4,8 @@
 
 #include <QColor>
 #include <QImage>
+#include <iterator>
+#include <random>
 
 #include "about/credits_drawing.h"
 
@@ -136,14 +138,13 @@ TEST(FrameComposer, EveryFrameEqualsComposingFromScratch) {
             plain.setPixel(x, y, qRgb(255 - y / 2, x % 256, 90));
     const QRgb inks[] = {kKey.rgb(),          kKey.rgb(), kKey.rgb(),
                          qRgb(255, 255, 255), kInk,       qRgb(0, 0, 255)};
-    unsigned seed = 12345;
+    std::minstd_rand random;  // default seed: the same text on every run
+    std::uniform_int_distribution<int> pickInk(0, std::size(inks) - 1);
     const auto makeText = [&](QSize size) {
         QImage text(size, QImage::Format_RGB32);
         for (int y = 0; y < size.height(); ++y)
-            for (int x = 0; x < size.width(); ++x) {
-                seed = seed * 1103515245u + 12345u;
-                text.setPixel(x, y, inks[(seed >> 16) % 6]);
-            }
+            for (int x = 0; x < size.width(); ++x)
+                text.setPixel(x, y, inks[pickInk(random)]);
         return text;
     };
     const struct {
