@@ -2,10 +2,12 @@
 
 #include <algorithm>
 
+#include "controls/fonts.h"
+
 namespace zhcalc::about {
 
 CreditFont arialCreditFont(int pixelHeight, QColor color) {
-    QFont font(QStringLiteral("Arial"));
+    QFont font(controls::standInFamily(QStringLiteral("Arial")));
     font.setPixelSize(pixelHeight);
     // Two-colour glyphs: every pixel that differs from the key colour is text.
     font.setStyleStrategy(QFont::NoAntialias);

@@ -8,24 +8,24 @@ namespace zhcalc::controls {
 
 namespace {
 
-struct Substitute {
-    const char* missing;
-    QStringList standIns;  // best first; the rest are fallbacks
+struct StandIn {
+    const char* windowsFamily;
+    const char* family;
 };
 
 // Chosen to match the originals' width and feel: metric-compatible Liberation for
 // the Arial family, the narrow URW grotesque for Arial Narrow, Palatino-like P052
 // for the Garamonds, and the calligraphic Z003 for the uncial display face.
-const Substitute kSubstitutes[] = {
-    {"MS Sans Serif", {"Liberation Sans", "DejaVu Sans"}},
-    {"Arial", {"Liberation Sans", "Nimbus Sans", "DejaVu Sans"}},
-    {"Arial Black", {"Liberation Sans", "Nimbus Sans", "DejaVu Sans"}},
-    {"Arial Unicode MS", {"Liberation Sans", "DejaVu Sans"}},
-    {"Arial Narrow", {"Nimbus Sans Narrow", "Liberation Sans Narrow", "DejaVu Sans"}},
-    {"Garamond", {"P052", "Liberation Serif", "DejaVu Serif"}},
-    {"AGaramond", {"P052", "Liberation Serif", "DejaVu Serif"}},
-    {"American-Uncial-Normal", {"Z003", "URW Chancery L", "DejaVu Serif"}},
-    {"Aksent", {"URW Gothic", "DejaVu Sans"}},
+constexpr StandIn kStandIns[] = {
+    {"MS Sans Serif", "Liberation Sans"},
+    {"Arial", "Liberation Sans"},
+    {"Arial Black", "Liberation Sans"},
+    {"Arial Unicode MS", "Liberation Sans"},
+    {"Arial Narrow", "Nimbus Sans Narrow"},
+    {"Garamond", "P052"},
+    {"AGaramond", "P052"},
+    {"American-Uncial-Normal", "Z003"},
+    {"Aksent", "URW Gothic"},
 };
 
 bool isBlackFace(const QString& name) {
@@ -35,15 +35,25 @@ bool isBlackFace(const QString& name) {
 }  // namespace
 
 void installFontSubstitutes() {
-    for (const Substitute& s : kSubstitutes) {
-        const QString missing = QString::fromLatin1(s.missing);
+    for (const StandIn& s : kStandIns) {
+        const QString missing = QString::fromLatin1(s.windowsFamily);
         QFont::removeSubstitutions(missing);
-        QFont::insertSubstitutions(missing, s.standIns);
+        QFont::insertSubstitution(missing, QString::fromLatin1(s.family));
     }
 }
 
+QString standInFamily(const QString& family) {
+    for (const StandIn& s : kStandIns)
+        if (family.compare(QLatin1String(s.windowsFamily), Qt::CaseInsensitive) == 0)
+            return QString::fromLatin1(s.family);
+    return family;
+}
+
 QFont makeFont(const LayoutFont& layout) {
-    QFont font(layout.name);
+    // Asking for the stand-in itself spares Qt a failed lookup of the Windows name and
+    // the fallback search that follows it, which is most of the cost of a font at
+    // start-up; the glyphs are the same.
+    QFont font(standInFamily(layout.name));
     const bool bold = (layout.style & fsBold) != 0;
     // Arial Black is a heavier cut than bold; its stand-in is asked for its heaviest.
     font.setWeight(isBlackFace(layout.name) ? QFont::Black : (bold ? QFont::Bold : QFont::Normal));

@@ -11,9 +11,12 @@
 
 namespace zhcalc::controls {
 
-// Registers the stand-ins with QFont; call once after the application object exists.
-// Safe to call more than once.
+// Registers the stand-ins with QFont, for text that names a Windows family itself;
+// call once after the application object exists. Safe to call more than once.
 void installFontSubstitutes();
+
+// The stand-in for a Windows family; any other family is returned as it is.
+QString standInFamily(const QString& family);
 
 enum FontStyle : unsigned {
     fsBold = 1u << 0,
