@@ -7,6 +7,7 @@
 #include "calculator/window/app_identity.h"
 #include "calculator/window/calculator_window.h"
 #include "calculator/window/sound.h"
+#include "platform/fontconfig_preload.h"
 
 namespace {
 
@@ -23,6 +24,8 @@ class QuitAfterPaint : public QObject {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // First of all, so that it overlaps the whole start-up below.
+    zhcalc::platform::FontconfigPreload fontconfig;
     QApplication app(argc, argv);
     zhcalc::prepareApplication();
 
@@ -30,6 +33,7 @@ int main(int argc, char** argv) {
     zhcalc::CalculatorWindow window(*sound);
     QuitAfterPaint quitAfterPaint;
     window.installEventFilter(&quitAfterPaint);
+    fontconfig.wait();
     window.show();
     return QApplication::exec();
 }

@@ -5,13 +5,17 @@
 #include "calculator/window/app_identity.h"
 #include "calculator/window/calculator_window.h"
 #include "calculator/window/sound.h"
+#include "platform/fontconfig_preload.h"
 
 int main(int argc, char** argv) {
+    // First of all, so that it overlaps the whole start-up below.
+    zhcalc::platform::FontconfigPreload fontconfig;
     QApplication app(argc, argv);
     zhcalc::prepareApplication();
 
     const auto sound = zhcalc::makeSoundService();
     zhcalc::CalculatorWindow window(*sound);
+    fontconfig.wait();
     window.show();
     return QApplication::exec();
 }

@@ -142,6 +142,9 @@ QImage Label3D::picture() {
     if (!myTransparent_ && style_->style3D() != Effect3D::A3dNormal)
         style_->setStyle3D(Effect3D::A3dNormal);
     const ReliefOffsets relief = reliefOffsets(style_->style3D());
+    // An empty see-through label shows nothing: no reason to load its font (the
+    // display starts empty, and its face is costly to open).
+    if (myTransparent_ && captionText_.isEmpty()) return image;
 
     const QFontMetrics metrics(font());
     const QSize text(metrics.horizontalAdvance(captionText_), metrics.height());

@@ -245,6 +245,14 @@ TEST(Label3DDrawing, OpaqueLabelDrawsAPlateAndDropsTheRelief) {
     EXPECT_EQ(image.pixel(60 - 6, 15), qRgb(255, 255, 0));
     // Outside the plate: untouched.
     EXPECT_EQ(qAlpha(image.pixel(2, 2)), 0);
+
+    // An empty caption still has its plate, one text line high, with nothing on it.
+    auto empty = makeLabel(Effect3D::A3dNormal, "");
+    empty->setColor(clYellow);
+    empty->setMyTransparent(false);
+    const QImage plate = empty->picture();
+    EXPECT_EQ(plate.pixel(60, 15), qRgb(255, 255, 0));
+    EXPECT_EQ(qAlpha(plate.pixel(2, 2)), 0);
 }
 
 }  // namespace

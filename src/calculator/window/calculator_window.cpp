@@ -247,7 +247,7 @@ void CalculatorWindow::buildMenuAndTray() {
                   item("Выре", QKeySequence(), nullptr),
                   item("Вырезать", QKeySequence(Qt::CTRL | Qt::Key_X), &CalcPanel::cut),
               });
-    tray_ = new TrayMinimizer(this, factory::trayIcon());
+    tray_ = new TrayMinimizer(this, &factory::trayIcon);
 }
 
 // Controls pass on the characters they do not use themselves (all but the space
@@ -331,10 +331,10 @@ void CalculatorWindow::showEvent(QShowEvent* event) {
 }
 
 // The colour key is cut from the window's first picture once it is on screen, so
-// the first paint is not held up by a second rendering of every control.
+// the first paint is not held up; the picture is the one that paint left behind.
 void CalculatorWindow::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
-    if (!colourKeyApplied_) scheduleColourKey();
+    if (!colourKeyApplied_) scheduleColourKey(PictureSource::LastPaint);
 }
 
 void CalculatorWindow::changeEvent(QEvent* event) {
@@ -344,13 +344,19 @@ void CalculatorWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
-void CalculatorWindow::scheduleColourKey() {
-    if (colourKeyPending_ || !windowMasksSupported() || !isVisible()) return;
+void CalculatorWindow::scheduleColourKey(PictureSource source) {
+    if (!windowMasksSupported() || !isVisible()) return;
+    if (colourKeyPending_) {
+        // A change since the last paint needs the window drawn anew.
+        if (source == PictureSource::Rendered) colourKeySource_ = source;
+        return;
+    }
     colourKeyPending_ = true;
+    colourKeySource_ = source;
     QTimer::singleShot(0, this, [this] {
         colourKeyPending_ = false;
         colourKeyApplied_ = true;
-        applyColourKey(*this, transparentKey());
+        applyColourKey(*this, transparentKey(), colourKeySource_);
     });
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "calculator/calc_panel.h"
+#include "calculator/window/colour_key.h"
 #include "calculator/window/qt_services.h"
 
 namespace zhcalc {
@@ -55,7 +56,7 @@ class CalculatorWindow : public QWidget {
     void switchToggled(int n, bool on);
     void updateConstantHints();
     void openAboutWindow();
-    void scheduleColourKey();
+    void scheduleColourKey(PictureSource source = PictureSource::Rendered);
     template <typename Operation>
     void guarded(Operation&& operation);
 
@@ -73,6 +74,7 @@ class CalculatorWindow : public QWidget {
     bool centred_ = false;
     bool colourKeyPending_ = false;
     bool colourKeyApplied_ = false;
+    PictureSource colourKeySource_ = PictureSource::Rendered;
 };
 
 }  // namespace zhcalc

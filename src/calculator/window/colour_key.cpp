@@ -1,5 +1,6 @@
 #include "calculator/window/colour_key.h"
 
+#include <QBackingStore>
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QWidget>
@@ -32,14 +33,37 @@ bool windowMasksSupported() {
     return QGuiApplication::platformName() == QLatin1String("xcb");
 }
 
-void applyColourKey(QWidget& window, QRgb key) {
-    if (!windowMasksSupported()) return;
-    const QImage picture = window.grab().toImage();
+namespace {
+
+// The backing store of an X11 window is a plain image of the window; reading it
+// spares drawing every control a second time. Null where it is anything else.
+const QImage* lastPaintedPicture(QWidget& window) {
+    QBackingStore* store = window.backingStore();
+    QPaintDevice* device = store != nullptr ? store->paintDevice() : nullptr;
+    if (device == nullptr || device->devType() != QInternal::Image) return nullptr;
+    const auto* image = static_cast<const QImage*>(device);
+    return image->size() == window.size() ? image : nullptr;
+}
+
+void setMaskFrom(QWidget& window, const QImage& picture, QRgb key) {
     const QRegion visible = regionWithoutColor(picture, key);
     if ((visible ^ QRegion(picture.rect())).isEmpty()) {
         window.clearMask();
     } else {
         window.setMask(visible);
+    }
+}
+
+}  // namespace
+
+void applyColourKey(QWidget& window, QRgb key, PictureSource source) {
+    if (!windowMasksSupported()) return;
+    const QImage* painted =
+        source == PictureSource::LastPaint ? lastPaintedPicture(window) : nullptr;
+    if (painted != nullptr) {
+        setMaskFrom(window, *painted, key);
+    } else {
+        setMaskFrom(window, window.grab().toImage(), key);
     }
 }
 

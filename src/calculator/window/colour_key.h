@@ -18,8 +18,15 @@ QRegion regionWithoutColor(const QImage& picture, QRgb key);
 // offscreen platform cannot).
 bool windowMasksSupported();
 
-// Grabs `window` as drawn and sets its mask to the pixels that are not `key`; with
+// Where the window's picture for the colour key comes from.
+enum class PictureSource {
+    Rendered,   // the window drawn anew: always current
+    LastPaint,  // what the last paint left in the window's backing store: free, and
+                // current only when nothing has changed since that paint
+};
+
+// Sets the mask of `window` to the pixels of its picture that are not `key`; with
 // no hole at all the mask is cleared. Does nothing where masks are unsupported.
-void applyColourKey(QWidget& window, QRgb key);
+void applyColourKey(QWidget& window, QRgb key, PictureSource source = PictureSource::Rendered);
 
 }  // namespace zhcalc

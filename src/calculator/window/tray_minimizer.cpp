@@ -14,10 +14,10 @@ constexpr int kHostWatchIntervalMs = 1000;
 
 }  // namespace
 
-TrayMinimizer::TrayMinimizer(QWidget* window, QIcon icon)
+TrayMinimizer::TrayMinimizer(QWidget* window, std::function<QIcon()> makeIcon)
     : QObject(window),
       window_(window),
-      icon_(std::move(icon)),
+      makeIcon_(std::move(makeIcon)),
       available_([] { return QSystemTrayIcon::isSystemTrayAvailable(); }) {
     window->installEventFilter(this);
     hostWatch_.setInterval(kHostWatchIntervalMs);
@@ -46,7 +46,7 @@ bool TrayMinimizer::eventFilter(QObject* watched, QEvent* event) {
 
 void TrayMinimizer::ensureIcon() {
     if (trayIcon_ != nullptr) return;
-    trayIcon_ = new QSystemTrayIcon(icon_, this);
+    trayIcon_ = new QSystemTrayIcon(makeIcon_(), this);
     connect(trayIcon_, &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason reason) {
                 if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick) {

@@ -19,7 +19,8 @@ class TrayMinimizer : public QObject {
     Q_OBJECT
   public:
     // Watches `window` (not owned); the icon is created on the first minimize.
-    TrayMinimizer(QWidget* window, QIcon icon);
+    // The icon is drawn only when first needed, so that start-up does not pay for it.
+    TrayMinimizer(QWidget* window, std::function<QIcon()> makeIcon);
     ~TrayMinimizer() override;
 
     // Whether a notification area is there to take the icon. Tests replace it.
@@ -45,7 +46,7 @@ class TrayMinimizer : public QObject {
     void checkHostStillThere();
 
     QPointer<QWidget> window_;
-    QIcon icon_;
+    std::function<QIcon()> makeIcon_;
     QSystemTrayIcon* trayIcon_ = nullptr;  // owned through the QObject tree
     Availability available_;
     QTimer hostWatch_;
