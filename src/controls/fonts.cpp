@@ -16,16 +16,21 @@ struct StandIn {
 // Chosen to match the originals' width and feel: metric-compatible Liberation for
 // the Arial family, the narrow URW grotesque for Arial Narrow, Palatino-like P052
 // for the Garamonds, and the calligraphic Z003 for the uncial display face.
+//
+// The URW faces come both as Type 1 files (foundry "urw") and as OpenType CFF files
+// (foundry "UKWN"), and Qt takes either. FreeType needs some 25 times longer to open
+// a Type 1 file, which shows in the start-up, so the OpenType foundry is named;
+// where it is missing Qt takes the family from any foundry.
 constexpr StandIn kStandIns[] = {
     {"MS Sans Serif", "Liberation Sans"},
     {"Arial", "Liberation Sans"},
     {"Arial Black", "Liberation Sans"},
     {"Arial Unicode MS", "Liberation Sans"},
-    {"Arial Narrow", "Nimbus Sans Narrow"},
-    {"Garamond", "P052"},
-    {"AGaramond", "P052"},
-    {"American-Uncial-Normal", "Z003"},
-    {"Aksent", "URW Gothic"},
+    {"Arial Narrow", "Nimbus Sans Narrow [UKWN]"},
+    {"Garamond", "P052 [UKWN]"},
+    {"AGaramond", "P052 [UKWN]"},
+    {"American-Uncial-Normal", "Z003 [UKWN]"},
+    {"Aksent", "URW Gothic [UKWN]"},
 };
 
 bool isBlackFace(const QString& name) {
