@@ -6,6 +6,7 @@
 
 #include "calculator/window/app_identity.h"
 #include "calculator/window/calculator_window.h"
+#include "calculator/window/first_paint_gate.h"
 #include "calculator/window/sound.h"
 #include "platform/fontconfig_preload.h"
 
@@ -33,7 +34,7 @@ int main(int argc, char** argv) {
     zhcalc::CalculatorWindow window(*sound);
     QuitAfterPaint quitAfterPaint;
     window.installEventFilter(&quitAfterPaint);
-    fontconfig.wait();
+    zhcalc::waitBeforeFirstPaint(window, [&fontconfig] { fontconfig.wait(); });
     window.show();
     return QApplication::exec();
 }

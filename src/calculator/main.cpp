@@ -4,6 +4,7 @@
 
 #include "calculator/window/app_identity.h"
 #include "calculator/window/calculator_window.h"
+#include "calculator/window/first_paint_gate.h"
 #include "calculator/window/sound.h"
 #include "platform/fontconfig_preload.h"
 
@@ -15,7 +16,7 @@ int main(int argc, char** argv) {
 
     const auto sound = zhcalc::makeSoundService();
     zhcalc::CalculatorWindow window(*sound);
-    fontconfig.wait();
+    zhcalc::waitBeforeFirstPaint(window, [&fontconfig] { fontconfig.wait(); });
     window.show();
     return QApplication::exec();
 }
