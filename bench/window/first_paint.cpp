@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
     // First of all, so that it overlaps the whole start-up below.
     zhcalc::platform::FontconfigPreload fontconfig;
     QApplication app(argc, argv);
-    zhcalc::prepareApplication();
+    zhcalc::prepareApplication(fontconfig);
 
     const auto sound = zhcalc::makeSoundService();
     zhcalc::CalculatorWindow window(*sound);

@@ -6,13 +6,24 @@ namespace zhcalc::platform {
 
 // FcInit loads the configuration once per process; whoever calls it later, the
 // toolkit included, finds it loaded.
-FontconfigPreload::FontconfigPreload() : thread_([] { FcInit(); }) {}
+FontconfigPreload::FontconfigPreload()
+    : thread_([next = next_.get_future()]() mutable {
+          FcInit();
+          if (const std::function<void()> step = next.get()) step();
+      }) {}
 
 FontconfigPreload::~FontconfigPreload() {
     wait();
 }
 
+void FontconfigPreload::continueWith(std::function<void()> step) {
+    if (nextGiven_) return;
+    nextGiven_ = true;
+    next_.set_value(std::move(step));
+}
+
 void FontconfigPreload::wait() {
+    continueWith(nullptr);
     if (thread_.joinable()) thread_.join();
 }
 

@@ -4,6 +4,10 @@
 
 #include <QString>
 
+namespace zhcalc::platform {
+class FontconfigPreload;
+}
+
 namespace zhcalc {
 
 inline QString applicationTitle() {
@@ -13,8 +17,9 @@ inline QString calculatorWindowCaption() {
     return QStringLiteral("Калькулятор вер 1.2.8");
 }
 
-// Names the program to the desktop and installs the font stand-ins: the steps between
+// Names the program to the desktop, installs the font stand-ins and lets `fonts`
+// go on to read the toolkit's font list on its own thread: the steps between
 // creating the QApplication and creating the calculator window.
-void prepareApplication();
+void prepareApplication(platform::FontconfigPreload& fonts);
 
 }  // namespace zhcalc
