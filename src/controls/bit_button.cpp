@@ -112,10 +112,40 @@ bool BitButton::eventFilter(QObject* watched, QEvent* e) {
 }
 
 QImage BitButton::renderFace(bool down) const {
-    QImage face;
-    drawFace(face, false, down, shadeStyle_);
-    if (!face.isNull()) drawCaptionAndGlyph(face, down);
+    return drawButtonFace(faceFor(down));
+}
+
+ButtonFace BitButton::faceFor(bool down) const {
+    ButtonFace face;
+    face.size = size();
+    face.down = down;
+    face.base = faceBase(down, shadeStyle_);
+    face.caption = {text(), font().toString(), withResolvedColors(textOptions_),
+                    resolveColor(fontColor_).rgba(), isEnabled()};
+    face.glyph = glyphImage(down);
+    face.glyphLayout = glyphLayout_;
+    face.margin = margin_;
+    face.spacing = spacing_;
+    face.offsets = offsets_;
+    face.focusRect = options_.testFlag(boFocusRect) && options_.testFlag(boFocusable) && hasFocus();
     return face;
+}
+
+void BitButton::offerPicture(ButtonFace face, std::shared_future<QImage> picture) {
+    picture_ = Picture{std::move(face), std::move(picture)};
+}
+
+QImage BitButton::currentPicture() {
+    ButtonFace face = faceFor(isDown());
+    if (picture_ && picture_->face == face) {
+        QImage image = picture_->image.get();
+        if (!image.isNull()) return image;  // null: drawing it elsewhere failed
+    }
+    QImage image = drawButtonFace(face);
+    std::promise<QImage> ready;
+    ready.set_value(image);
+    picture_ = Picture{std::move(face), ready.get_future().share()};
+    return image;
 }
 
 std::optional<QRegion> BitButton::cachedRegion(bool down) const {
@@ -195,10 +225,10 @@ bool BitButton::event(QEvent* e) {
 void BitButton::paintEvent(QPaintEvent*) {
     // The down state may have been set from outside; the outline follows it here.
     if (regionFollowsState() && appliedDown_ != isDown()) applyRegion();
-    const QImage face = renderFace(isDown());
-    if (face.isNull()) return;
+    const QImage picture = currentPicture();
+    if (picture.isNull()) return;
     QPainter painter(this);
-    painter.drawImage(0, 0, face);
+    painter.drawImage(0, 0, picture);
 }
 
 void BitButton::mousePressEvent(QMouseEvent* e) {
@@ -335,78 +365,6 @@ QImage BitButton::glyphImage(bool down) const {
             if (sameRgb(line[x], transparent)) line[x] = 0;
     }
     return piece;
-}
-
-void BitButton::drawCaptionAndGlyph(QImage& face, bool down) const {
-    const QString caption = text();
-    const QSize block = captionBlockSize(caption, font(), textOptions_);
-    const QImage glyph = glyphImage(down);
-    const QSize glyphSize = glyph.isNull() ? QSize(0, 0) : glyph.size();
-    const bool both = !block.isEmpty() && !glyphSize.isEmpty();
-    const int gap = both ? spacing_ : 0;
-    const bool sideBySide =
-        glyphLayout_ == GlyphLayout::blGlyphLeft || glyphLayout_ == GlyphLayout::blGlyphRight;
-    const QSize whole = sideBySide ? QSize(block.width() + glyphSize.width() + gap,
-                                           std::max(block.height(), glyphSize.height()))
-                                   : QSize(std::max(block.width(), glyphSize.width()),
-                                           block.height() + glyphSize.height() + gap);
-
-    const int margin = margin_ == -1 ? 4 : margin_;
-    int centreX = width() / 2;
-    if (textOptions_.alignment == TextAlignment::taLeftJustify)
-        centreX = margin + whole.width() / 2;
-    else if (textOptions_.alignment == TextAlignment::taRightJustify)
-        centreX = width() - margin - whole.width() / 2;
-    const QRect layoutRect = rect().adjusted(2, 2, -2, -2);
-    int top = height() / 2 - whole.height() / 2;
-    if (textOptions_.vAlignment == VAlignment::vaTop)
-        top = layoutRect.top();
-    else if (textOptions_.vAlignment == VAlignment::vaBottom)
-        top = layoutRect.bottom() + 1 - whole.height();
-    const int left = centreX - whole.width() / 2;
-
-    QPoint textPos;
-    QPoint glyphPos;
-    switch (glyphLayout_) {
-        case GlyphLayout::blGlyphLeft:
-            glyphPos = {left, top + (whole.height() - glyphSize.height()) / 2};
-            textPos = {left + glyphSize.width() + gap, top + (whole.height() - block.height()) / 2};
-            break;
-        case GlyphLayout::blGlyphRight:
-            textPos = {left, top + (whole.height() - block.height()) / 2};
-            glyphPos = {left + block.width() + gap,
-                        top + (whole.height() - glyphSize.height()) / 2};
-            break;
-        case GlyphLayout::blGlyphTop:
-            glyphPos = {left + (whole.width() - glyphSize.width()) / 2, top};
-            textPos = {left + (whole.width() - block.width()) / 2, top + glyphSize.height() + gap};
-            break;
-        case GlyphLayout::blGlyphBottom:
-            textPos = {left + (whole.width() - block.width()) / 2, top};
-            glyphPos = {left + (whole.width() - glyphSize.width()) / 2, top + block.height() + gap};
-            break;
-    }
-    textPos += QPoint(offsets_.textX, offsets_.textY);
-    glyphPos += QPoint(offsets_.glyphX, offsets_.glyphY);
-    if (down) {
-        const QPoint shift(offsets_.textDownX, offsets_.textDownY);
-        textPos += shift;
-        glyphPos += shift;
-    }
-
-    QPainter painter(&face);
-    painter.setClipRect(face.rect());
-    if (!glyph.isNull()) painter.drawImage(glyphPos, glyph);
-    drawCaption(painter, textPos, caption, font(), textOptions_, resolveColor(fontColor_),
-                isEnabled());
-    if (options_.testFlag(boFocusRect) && options_.testFlag(boFocusable) && hasFocus()) {
-        QRect around = QRect(textPos, block);
-        if (!glyph.isNull()) around |= QRect(glyphPos, glyphSize);
-        around.adjust(-2, -2, 2, 2);
-        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(around.adjusted(0, 0, -1, -1));
-    }
 }
 
 }  // namespace zhcalc::controls

@@ -9,8 +9,10 @@
 #include <QImage>
 #include <QRegion>
 #include <array>
+#include <future>
 #include <optional>
 
+#include "controls/button_face.h"
 #include "controls/button_pixels.h"
 #include "controls/caption_text.h"
 #include "controls/colors.h"
@@ -26,8 +28,6 @@ enum ButtonOption : unsigned {
 };
 Q_DECLARE_FLAGS(ButtonOptions, ButtonOption)
 
-// Where the glyph sits next to the caption.
-enum class GlyphLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 
 // The five edge colours and the shadow colour of a face.
 struct ShadeColors {
@@ -41,18 +41,6 @@ struct ShadeColors {
     BevelColors resolved() const;
 };
 
-// Displacements of the glyph and the caption, and of a down image button's
-// picture when it has no down picture.
-struct ButtonOffsets {
-    int glyphX = 0;
-    int glyphY = 0;
-    int textX = 0;
-    int textY = 0;
-    int textDownX = 1;
-    int textDownY = 1;
-    int imageDownX = 2;
-    int imageDownY = 2;
-};
 
 class BitButton : public QAbstractButton {
     Q_OBJECT
@@ -102,6 +90,11 @@ class BitButton : public QAbstractButton {
 
     // The button's whole picture for a state, as painted: face, edges, caption.
     QImage renderFace(bool down) const;
+    // Everything the picture of a state depends on, as plain values.
+    ButtonFace faceFor(bool down) const;
+    // A picture of `face` drawn elsewhere (on another thread, say): the next paint
+    // takes it, waiting for it if need be, if the button's face is still `face`.
+    void offerPicture(ButtonFace face, std::shared_future<QImage> picture);
     // The region the window is cut to for a state (cached per state).
     QRegion stateRegion(bool down) const;
 
@@ -112,9 +105,8 @@ class BitButton : public QAbstractButton {
     void mouseLeft();
 
   protected:
-    // Paints the face of a state into `face`, which the callee sizes. With
-    // `forRegion` only the shape is wanted, without edges.
-    virtual void drawFace(QImage& face, bool forRegion, bool down, ShadeStyle style) const = 0;
+    // The face of a state under its caption and glyph.
+    virtual FaceBase faceBase(bool down, ShadeStyle style) const = 0;
     // The region of a state, computed afresh (no cache).
     virtual QRegion createRegion(bool down) const = 0;
     virtual bool usesRegion() const { return true; }
@@ -159,8 +151,9 @@ class BitButton : public QAbstractButton {
     void watchWindowKeys();
     void releaseAt(QPoint pos, bool mayClick);
     void runClick();
-    void drawCaptionAndGlyph(QImage& face, bool down) const;
     QImage glyphImage(bool down) const;
+    // The picture for the current state: the last one while the face is unchanged.
+    QImage currentPicture();
 
     ShadeStyle shadeStyle_ = ShadeStyle::ssHighlight;
     ShadeColors shadeColors_;
@@ -181,6 +174,11 @@ class BitButton : public QAbstractButton {
     bool tracking_ = false;
     bool downAtPress_ = false;
     bool hot_ = false;
+    struct Picture {
+        ButtonFace face;
+        std::shared_future<QImage> image;
+    };
+    std::optional<Picture> picture_;  // the last picture painted or offered
     mutable std::array<std::optional<QRegion>, 2> regionCache_;  // up, down
     mutable QSize regionCacheSize_;                              // size they were made for
     std::optional<QRegion> appliedRegion_;                       // region the mask shows

@@ -21,6 +21,7 @@ struct BevelColors {
     QRgb shadow;     // inner dark edge
     QRgb black;      // outermost dark edge
     QRgb focus;      // outline of a focused polygon button
+    bool operator==(const BevelColors&) const = default;
 };
 
 inline constexpr QRgb kPureRed = 0xFFFF0000u;

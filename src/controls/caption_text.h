@@ -38,6 +38,7 @@ struct ExtrudeEffects {
     ColorValue nearColor = clBlack;
     ExtrudeOrientation orientation = ExtrudeOrientation::eoBottomRight;
     bool striated = false;  // every second layer darkened
+    bool operator==(const ExtrudeEffects&) const = default;
 };
 
 struct ShadowEffects {
@@ -45,11 +46,13 @@ struct ShadowEffects {
     bool enabled = false;
     int xOffset = 10;
     int yOffset = 10;
+    bool operator==(const ShadowEffects&) const = default;
 };
 
 struct DisabledColors {
     ColorValue highlightColor = clBtnHighlight;
     ColorValue shadeColor = clBtnShadow;
+    bool operator==(const DisabledColors&) const = default;
 };
 
 struct CaptionText {
@@ -63,6 +66,7 @@ struct CaptionText {
     ExtrudeEffects extrude;
     ShadowEffects shadow;
     DisabledColors disabledColors;
+    bool operator==(const CaptionText&) const = default;
 };
 
 // Step of one extruded layer for each orientation.

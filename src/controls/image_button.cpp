@@ -62,15 +62,11 @@ bool ImageButton::regionFollowsState() const {
            ((!image_.isNull() && !imageDown_.isNull()) || shadeStyle() == ShadeStyle::ssRaised);
 }
 
-void ImageButton::drawFace(QImage& face, bool forRegion, bool down, ShadeStyle style) const {
-    if (image_.isNull()) {
-        face = drawEmptyImageFace(size(), resolveColor(clBtnFace).rgb());
-        return;
-    }
+FaceBase ImageButton::faceBase(bool down, ShadeStyle style) const {
+    if (image_.isNull()) return EmptyImageFace{resolveColor(clBtnFace).rgb()};
     ImageFaceParams params;
     params.transparent = stateTransparentColor(down);
-    params.picture = buttonPicture(statePicture(down), size(), style, params.transparent,
-                                   forRegion ? QColor() : tint());
+    params.picture = buttonPicture(statePicture(down), size(), style, params.transparent, tint());
     if (down && imageDown_.isNull())
         params.position = QPoint(offsets().imageDownX, offsets().imageDownY);
     params.style = style;
@@ -79,7 +75,7 @@ void ImageButton::drawFace(QImage& face, bool forRegion, bool down, ShadeStyle s
     params.focused = showsFocus();
     params.bevel = shadeColors().resolved();
     params.shadow = resolveColor(shadeColors().shadow).rgb();
-    face = drawImageFace(size(), params);
+    return params;
 }
 
 QRegion ImageButton::createRegion(bool down) const {

@@ -45,7 +45,7 @@ class ImageButton : public BitButton {
     QRgb stateTransparentColor(bool down) const;
 
   protected:
-    void drawFace(QImage& face, bool forRegion, bool down, ShadeStyle style) const override;
+    FaceBase faceBase(bool down, ShadeStyle style) const override;
     QRegion createRegion(bool down) const override;
     bool usesRegion() const override { return transparentColor_ != kNoTransparency; }
     bool regionFollowsState() const override;

@@ -36,6 +36,7 @@ struct ImageFaceParams {
     QColor tint;  // invalid: no tint
     BevelColors bevel{};
     QRgb shadow = 0xFF000000u;
+    bool operator==(const ImageFaceParams&) const = default;
 };
 
 QImage drawImageFace(QSize size, const ImageFaceParams& params);

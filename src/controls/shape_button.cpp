@@ -64,20 +64,12 @@ ShapeFaceParams ShapeButton::faceParams(bool down, ShadeStyle style) const {
     return params;
 }
 
-void ShapeButton::drawFace(QImage& face, bool forRegion, bool down, ShadeStyle style) const {
-    try {
-        face = drawShapeFace(width(), height(), faceParams(down, style), forRegion);
-    } catch (const PointListError&) {
-        // Points that stopped evaluating after a resize: show the plain rectangle.
-        ShapeFaceParams params = faceParams(down, style);
-        params.shape = ButtonShape::bsRect;
-        face = drawShapeFace(width(), height(), params, forRegion);
-    }
+FaceBase ShapeButton::faceBase(bool down, ShadeStyle style) const {
+    return faceParams(down, style);
 }
 
 QRegion ShapeButton::createRegion(bool down) const {
-    QImage face;
-    drawFace(face, true, down, shadeStyle());
+    const QImage face = drawShapeFaceOrRect(size(), faceParams(down, shadeStyle()), true);
     if (face.isNull()) return {};
     return regionFromPixels(face, keyColorFor(resolveColor(color_).rgb()));
 }

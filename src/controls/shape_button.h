@@ -32,7 +32,7 @@ class ShapeButton : public BitButton {
     void setDitherColor(ColorValue color);
 
   protected:
-    void drawFace(QImage& face, bool forRegion, bool down, ShadeStyle style) const override;
+    FaceBase faceBase(bool down, ShadeStyle style) const override;
     QRegion createRegion(bool down) const override;
 
   private:

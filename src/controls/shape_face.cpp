@@ -30,4 +30,14 @@ QImage drawShapeFace(int width, int height, const ShapeFaceParams& params, bool 
     return image;
 }
 
+QImage drawShapeFaceOrRect(QSize size, const ShapeFaceParams& params, bool forRegion) {
+    try {
+        return drawShapeFace(size.width(), size.height(), params, forRegion);
+    } catch (const PointListError&) {
+        ShapeFaceParams rect = params;
+        rect.shape = ButtonShape::bsRect;
+        return drawShapeFace(size.width(), size.height(), rect, forRegion);
+    }
+}
+
 }  // namespace zhcalc::controls

@@ -22,11 +22,16 @@ struct ShapeFaceParams {
     bool focused = false;
     bool brightensGrey = false;  // see faceColorFor
     BevelColors bevel{};
+    bool operator==(const ShapeFaceParams&) const = default;
 };
 
 // A width x height picture of the face (null for an empty size). With `forRegion`
 // only the shape is drawn: its non-key pixels are the button's region.
 // A bad custom point list throws PointListError.
 QImage drawShapeFace(int width, int height, const ShapeFaceParams& params, bool forRegion);
+
+// The same, but a point list that does not evaluate (any more, after a resize)
+// gives the plain rectangle instead of an error.
+QImage drawShapeFaceOrRect(QSize size, const ShapeFaceParams& params, bool forRegion);
 
 }  // namespace zhcalc::controls

@@ -11,6 +11,8 @@
 #include "about/about_window.h"
 #include "calculator/window/app_identity.h"
 #include "calculator/window/colour_key.h"
+#include "controls/bit_button.h"
+#include "controls/face_prerender.h"
 #include "calculator/window/control_factory.h"
 #include "calculator/window/error_box.h"
 #include "calculator/window/frames.h"
@@ -121,6 +123,9 @@ CalculatorWindow::CalculatorWindow(SoundService& sound, QWidget* parent)
     buildMenuAndTray();
     updateConstantHints();
     panel_->setListener(view_.get());
+    // The keys are drawn on the other core while the window is being shown.
+    facePrerender_ = std::make_unique<controls::FacePrerender>(
+        findChildren<controls::BitButton*>());
 }
 
 CalculatorWindow::~CalculatorWindow() {

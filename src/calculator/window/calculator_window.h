@@ -15,6 +15,9 @@
 
 namespace zhcalc {
 
+namespace controls {
+class FacePrerender;
+}
 class LocaleWatcher;
 class TrayMinimizer;
 class WindowMenu;
@@ -64,6 +67,7 @@ class CalculatorWindow : public QWidget {
     BoxMessageReporter messages_{this};
     std::unique_ptr<CalcPanel> panel_;
     std::unique_ptr<PanelView> view_;
+    std::unique_ptr<controls::FacePrerender> facePrerender_;
 
     QWidget* display_ = nullptr;
     std::vector<std::pair<const Key*, QWidget*>> keys_;
