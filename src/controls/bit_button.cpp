@@ -170,8 +170,22 @@ QRegion BitButton::stateRegion(bool down) const {
 
 void BitButton::rebuildRegion() {
     regionCache_ = {};
-    applyRegion();
+    refreshRegion();
     update();
+}
+
+void BitButton::refreshRegion() {
+    // A visible button's clicks must follow its outline at once.
+    if (isVisible())
+        applyRegion();
+    else
+        regionPending_ = true;
+}
+
+void BitButton::applyPendingRegion() const {
+    // The mask is the widget's own state; reading it through a const path may
+    // still have to bring it up to date.
+    if (regionPending_) const_cast<BitButton*>(this)->applyRegion();
 }
 
 void BitButton::applyRegion() {
@@ -181,6 +195,8 @@ void BitButton::applyRegion() {
         parentWidget()->update((*appliedRegion_ ^ region).translated(pos()));
     appliedRegion_ = region;
     appliedDown_ = isDown();
+    appliedSize_ = size();
+    regionPending_ = false;
     if (region.isEmpty())
         clearMask();
     else
@@ -195,6 +211,7 @@ bool BitButton::windowTakesInput() const {
 
 bool BitButton::isInside(QPoint pos) const {
     if (!windowTakesInput() || !rect().contains(pos)) return false;
+    applyPendingRegion();
     if (const QRegion shape = mask(); !shape.isEmpty() && !shape.contains(pos)) return false;
     if (const QWidget* parent = parentWidget()) return parent->childAt(mapToParent(pos)) == this;
     return true;
@@ -206,6 +223,10 @@ bool BitButton::hitButton(const QPoint& pos) const {
 
 bool BitButton::event(QEvent* e) {
     switch (e->type()) {
+        case QEvent::Polish:  // final size, still hidden: cutting costs no repaint
+        case QEvent::Show:    // a setter ran while hidden
+            applyPendingRegion();
+            break;
         case QEvent::Shortcut:  // the caption's accelerator
             if (isEnabled()) runClick();
             return true;
@@ -224,7 +245,7 @@ bool BitButton::event(QEvent* e) {
 
 void BitButton::paintEvent(QPaintEvent*) {
     // The down state may have been set from outside; the outline follows it here.
-    if (regionFollowsState() && appliedDown_ != isDown()) applyRegion();
+    if (regionPending_ || (regionFollowsState() && appliedDown_ != isDown())) applyRegion();
     const QImage picture = currentPicture();
     if (picture.isNull()) return;
     QPainter painter(this);
@@ -310,7 +331,10 @@ void BitButton::keyReleaseEvent(QKeyEvent* e) {
 
 void BitButton::resizeEvent(QResizeEvent* e) {
     QAbstractButton::resizeEvent(e);
-    rebuildRegion();
+    // A hidden button hears of its size only when shown, maybe after its region
+    // was already made for that size. The cache drops regions of another size.
+    if (regionPending_ || size() != appliedSize_) refreshRegion();
+    update();
 }
 
 void BitButton::enterEvent(QEnterEvent* e) {

@@ -2,7 +2,8 @@
 // Base of the drawn push buttons: the press state machine, the keyboard, the
 // caption and glyph layout, the off-screen paint and the window region with one
 // cached region per state. Subclasses say how the face is drawn and where the
-// region comes from.
+// region comes from. A hidden button defers its region until it is shown, so the
+// setters and resizes that build it up cost no outline that nobody sees.
 
 #include <QAbstractButton>
 #include <QFlags>
@@ -118,10 +119,15 @@ class BitButton : public QAbstractButton {
     // The cache slot of a state, for the current size.
     std::optional<QRegion> cachedRegion(bool down) const;
     void setCachedRegion(bool down, const std::optional<QRegion>& region);
-    // Drops both cached regions and cuts the window anew.
+    // Drops both cached regions and cuts the window anew (see refreshRegion).
     void rebuildRegion();
+    // Cuts the window to the current state's region now if the button is visible;
+    // a hidden one is cut when it is shown.
+    void refreshRegion();
     // Re-applies the region of the current state (cache kept).
     void applyRegion();
+    // Applies a region that was deferred, before anything reads the mask.
+    void applyPendingRegion() const;
     // Whether the owning window is the one that takes the user's input.
     bool windowTakesInput() const;
     // The face is in the hovered state (pointer over an enabled button).
@@ -183,6 +189,8 @@ class BitButton : public QAbstractButton {
     mutable QSize regionCacheSize_;                              // size they were made for
     std::optional<QRegion> appliedRegion_;                       // region the mask shows
     bool appliedDown_ = false;                                   // and the state it is for
+    QSize appliedSize_;                                          // and the size
+    bool regionPending_ = true;  // the mask lags behind the size or the properties
 };
 
 }  // namespace zhcalc::controls

@@ -18,7 +18,9 @@ QSize FillCache::grownSize(QSize current, QSize control, bool sizeDependent) {
 }
 
 bool FillCache::outgrownBy(QSize control, bool sizeDependent) const {
-    if (sizeDependent) return true;
+    // A size-dependent fill made for exactly this size still holds (a hidden control
+    // hears of the size it already had when it is shown).
+    if (sizeDependent) return control != image_.size();
     return control.width() > image_.width() || control.height() > image_.height();
 }
 

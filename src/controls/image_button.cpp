@@ -6,9 +6,7 @@
 
 namespace zhcalc::controls {
 
-ImageButton::ImageButton(QWidget* parent) : BitButton(parent) {
-    rebuildRegion();
-}
+ImageButton::ImageButton(QWidget* parent) : BitButton(parent) {}
 
 void ImageButton::setImage(const QImage& image) {
     image_ = image;
@@ -54,7 +52,7 @@ void ImageButton::setRegionData(bool down, QByteArrayView stream) {
     const auto region = regionFromStream(stream);
     if (!region) return;
     setCachedRegion(down, region);
-    applyRegion();
+    refreshRegion();
 }
 
 bool ImageButton::regionFollowsState() const {

@@ -4,9 +4,7 @@
 
 namespace zhcalc::controls {
 
-ShapeButton::ShapeButton(QWidget* parent) : BitButton(parent) {
-    rebuildRegion();
-}
+ShapeButton::ShapeButton(QWidget* parent) : BitButton(parent) {}
 
 void ShapeButton::setShape(ButtonShape shape) {
     if (!storeIfChanged(shape_, shape)) return;

@@ -13,8 +13,14 @@ namespace zhcalc::controls {
 
 namespace {
 
-QImage defaultGlyph(int index) {
-    return index == 1 ? switchOnDefaultPicture() : switchOffDefaultPicture();
+// Decoded on first use: the calculator's switches all bring their own pictures.
+const QImage& defaultOnGlyph() {
+    static const QImage picture = switchOnDefaultPicture();
+    return picture;
+}
+const QImage& defaultOffGlyph() {
+    static const QImage picture = switchOffDefaultPicture();
+    return picture;
 }
 
 }  // namespace
@@ -23,8 +29,6 @@ ToggleSwitch::ToggleSwitch(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     resize(50, 60);
-    setGlyph(0, QImage());
-    setGlyph(1, QImage());
 }
 
 void ToggleSwitch::setStateOn(bool on) {
@@ -46,15 +50,27 @@ void ToggleSwitch::setGlyphOff(const QImage& picture) {
 void ToggleSwitch::setGlyph(int index, const QImage& picture) {
     const unsigned bit = 1u << index;
     if (picture.isNull()) {
-        glyphs_[index] = defaultGlyph(index);
+        glyphs_[index] = QImage();
         customMask_ &= ~bit;
     } else {
         glyphs_[index] = picture.convertToFormat(QImage::Format_RGB32);
         customMask_ |= bit;
     }
-    disabledGlyphs_[index] =
-        disabledPicture(glyphs_[index], resolveColor(clBtnHighlight), resolveColor(clBtnShadow));
+    disabledGlyphs_[index] = QImage();
     update();
+}
+
+const QImage& ToggleSwitch::glyph(int index) const {
+    if ((customMask_ & (1u << index)) != 0) return glyphs_[index];
+    return index == 1 ? defaultOnGlyph() : defaultOffGlyph();
+}
+
+const QImage& ToggleSwitch::disabledGlyph(int index) const {
+    QImage& engraved = disabledGlyphs_[index];
+    if (engraved.isNull())
+        engraved =
+            disabledPicture(glyph(index), resolveColor(clBtnHighlight), resolveColor(clBtnShadow));
+    return engraved;
 }
 
 void ToggleSwitch::setShowFocus(bool on) {
@@ -124,17 +140,16 @@ QImage ToggleSwitch::picture() const {
     p.setClipRect(client);
 
     const int index = stateOn_ ? 1 : 0;
-    const QImage& glyph = (!isEnabled() && !disabledGlyphs_[index].isNull())
-                              ? disabledGlyphs_[index]
-                              : glyphs_[index];
-    const SwitchLayout layout = switchLayout(client, glyph.size(), textPosition_);
-    p.drawImage(layout.picture, replaceTransparentColor(glyph, background));
+    const QImage& shown =
+        !isEnabled() && !disabledGlyph(index).isNull() ? disabledGlyph(index) : glyph(index);
+    const SwitchLayout layout = switchLayout(client, shown.size(), textPosition_);
+    p.drawImage(layout.picture, replaceTransparentColor(shown, background));
 
     if (hasFocus() && showFocus_ && tabStop_) {
         QPen dotted(resolveColor(clBlack), 0, Qt::DotLine);
         p.setPen(dotted);
         p.setBrush(Qt::NoBrush);
-        p.drawRect(QRect(layout.picture, glyph.size()).adjusted(0, 0, -1, -1));
+        p.drawRect(QRect(layout.picture, shown.size()).adjusted(0, 0, -1, -1));
     }
     if (textPosition_ != TextPosition::tpNone) {
         const QRect line = switchTextLine(layout.textArea, QFontMetrics(font()).height());

@@ -25,10 +25,10 @@ class ToggleSwitch : public QWidget {
     void setStateOn(bool on);
     void toggle() { setStateOn(!stateOn_); }
 
-    // A null picture restores the default one. Both rebuild the disabled variant.
-    const QImage& glyphOn() const { return glyphs_[1]; }
+    // A null picture restores the default one.
+    const QImage& glyphOn() const { return glyph(1); }
     void setGlyphOn(const QImage& picture);
-    const QImage& glyphOff() const { return glyphs_[0]; }
+    const QImage& glyphOff() const { return glyph(0); }
     void setGlyphOff(const QImage& picture);
     // Which pictures are not the defaults: bit 0 off picture, bit 1 on picture.
     unsigned customGlyphMask() const { return customMask_; }
@@ -84,13 +84,17 @@ class ToggleSwitch : public QWidget {
 
   private:
     void setGlyph(int index, const QImage& picture);
+    // The picture of a state: the custom one, else the default.
+    const QImage& glyph(int index) const;
+    // Its engraved variant, made the first time a disabled switch is drawn.
+    const QImage& disabledGlyph(int index) const;
     QColor backgroundColor() const;
     QRect clientRect() const;
     void updateMnemonic();
 
     bool stateOn_ = false;
-    QImage glyphs_[2];
-    QImage disabledGlyphs_[2];
+    QImage glyphs_[2];                  // custom pictures (null: the default)
+    mutable QImage disabledGlyphs_[2];  // null until first needed
     unsigned customMask_ = 0;
     QKeyCombination toggleKey_{Qt::Key_Space};
     bool showFocus_ = true;

@@ -84,6 +84,19 @@ TEST(BackGround, CalculatorConfigurationDrawsTheBlueToAquaBands) {
         ASSERT_EQ(QColor(image.pixel(200, y)), QColor(0, (y * 255) / 228, 255)) << y;
 }
 
+TEST(BackGround, ShowingKeepsASizeDependentFillMadeForItsSize) {
+    QWidget parent;
+    parent.resize(200, 100);
+    BackGround background(&parent);
+    background.setFillType(QStringLiteral("GradientVert"));
+    background.setFillCached(true);
+    ASSERT_FALSE(background.isCacheInvalid());
+    parent.show();  // the background now hears of the size it was made for
+    EXPECT_FALSE(background.isCacheInvalid());
+    parent.resize(200, 120);
+    EXPECT_TRUE(background.isCacheInvalid());
+}
+
 TEST(BackGround, AboutConfigurationFollowsTheSystemColours) {
     const QPalette saved = QApplication::palette();
     QPalette palette = saved;

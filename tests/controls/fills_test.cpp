@@ -240,5 +240,19 @@ TEST(FillCacheGrowth, RebuildRendersTheWholeCache) {
     EXPECT_TRUE(cache.outgrownBy(QSize(10, 10), true));
 }
 
+TEST(FillCacheGrowth, SizeDependentCacheHoldsOnlyForItsOwnSize) {
+    FillCache cache;
+    const GraphicFill* gradient = findFill(u"GradientVert");
+    cache.rebuild(QSize(100, 40), gradient, {Qt::green, Qt::blue, Qt::black}, nullptr);
+    ASSERT_EQ(cache.size(), QSize(100, 40));
+    const struct {
+        QSize control;
+        bool outgrown;
+    } cases[] = {{{100, 40}, false}, {{100, 41}, true}, {{99, 40}, true}, {{50, 20}, true}};
+    for (const auto& c : cases)
+        EXPECT_EQ(cache.outgrownBy(c.control, true), c.outgrown)
+            << c.control.width() << "x" << c.control.height();
+}
+
 }  // namespace
 }  // namespace zhcalc::controls

@@ -4,6 +4,7 @@
 
 #include <QCursor>
 #include <QtEndian>
+#include <functional>
 #include <memory>
 #include <set>
 
@@ -190,6 +191,52 @@ TEST_F(ImageButtonTest, BevelFollowsThePictureOutline) {
     EXPECT_EQ(up.pixel(14, 14), qRgb(0, 0, 0));
     EXPECT_EQ(up.pixel(13, 13), resolveColor(clBtnShadow).rgb());
     EXPECT_EQ(up.pixel(10, 10), qRgb(255, 255, 255));
+}
+
+TEST_F(ImageButtonTest, ButtonChangedWhileHiddenIsCutForItsFinalPictureWhenShown) {
+    const QRegion stored(0, 0, 4, 4);
+    struct Case {
+        const char* name;
+        std::function<void(ImageButton&)> build;
+        QRegion expected;
+    };
+    const Case cases[] = {
+        {"picture", [](ImageButton& b) { b.setImage(squarePicture(5, 14)); },
+         QRegion(5, 5, 10, 10)},
+        {"picture, then a bigger size",
+         [](ImageButton& b) {
+             b.setImage(squarePicture(5, 14));
+             b.resize(40, 40);
+         },
+         QRegion(10, 10, 20, 20)},
+        {"picture replaced",
+         [](ImageButton& b) {
+             b.setImage(squarePicture(1, 18));
+             b.setImage(squarePicture(5, 14));
+         },
+         QRegion(5, 5, 10, 10)},
+        {"transparency turned off",
+         [](ImageButton& b) {
+             b.setImage(squarePicture(5, 14));
+             b.setTransparentColor(kNoTransparency);
+         },
+         QRegion()},
+        {"stored region for the size it keeps",
+         [&](ImageButton& b) {
+             b.setImage(squarePicture(5, 14));
+             b.setRegionData(false, regionToStream(stored));
+         },
+         stored},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto hidden = std::make_unique<ImageButton>(top.get());
+        hidden->setGeometry(30, 30, 20, 20);
+        hidden->hide();
+        c.build(*hidden);
+        hidden->show();
+        EXPECT_TRUE((hidden->mask() ^ c.expected).isEmpty());
+    }
 }
 
 TEST_F(ImageButtonTest, ResizeRecomputesTheRegionFromTheStretchedPicture) {

@@ -4,8 +4,10 @@
 
 #include <QCursor>
 #include <QLineEdit>
+#include <functional>
 #include <memory>
 #include <set>
+#include <vector>
 
 #include "button_test_support.h"
 
@@ -13,6 +15,19 @@ namespace zhcalc::controls {
 namespace {
 
 using namespace testing;
+
+// Counts the outlines it computes.
+class CountingShapeButton : public ShapeButton {
+  public:
+    using ShapeButton::ShapeButton;
+    mutable int regionsMade = 0;
+
+  protected:
+    QRegion createRegion(bool down) const override {
+        ++regionsMade;
+        return ShapeButton::createRegion(down);
+    }
+};
 
 // A window with a counter underneath an elliptic key at (20, 20), 38 x 25, like
 // the keypad's digits.
@@ -23,7 +38,7 @@ class ShapeButtonTest : public ::testing::Test {
         top->resize(140, 90);
         below = new PressCounter(top.get());
         below->setGeometry(0, 0, 140, 90);
-        key = new ShapeButton(top.get());
+        key = new CountingShapeButton(top.get());
         key->setObjectName("SB5");
         key->setShape(ButtonShape::bsEllipse);
         key->setGeometry(20, 20, 38, 25);
@@ -40,7 +55,7 @@ class ShapeButtonTest : public ::testing::Test {
 
     std::unique_ptr<QWidget> top;
     PressCounter* below = nullptr;
-    ShapeButton* key = nullptr;
+    CountingShapeButton* key = nullptr;
     int clicks = 0;
 };
 
@@ -338,6 +353,204 @@ TEST_F(ShapeButtonTest, UnreadableCustomPointsFallBackToARectangle) {
     EXPECT_THROW(key->setPointList({"0, 0", "37 24", "0, 24"}), PointListError);
     EXPECT_EQ(key->shape(), ButtonShape::bsRect);
     EXPECT_TRUE(key->mask().contains(QPoint(36, 1)));
+}
+
+// Setters run on a key before it is shown, as the calculator builds its keypad.
+TEST(ShapeButtonRegion, ShownKeyHasTheMaskOfItsFinalShapeAndSizeMadeOnce) {
+    const QStringList rightTriangle{"0, 0", "WIDTH, HEIGHT / 2", "0, HEIGHT"};
+    struct Case {
+        const char* name;
+        std::function<void(ShapeButton&)> build;
+        QSize size;
+        std::vector<QPoint> inside, outside;
+    };
+    const Case cases[] = {
+        {"geometry first, then shape and looks",
+         [](ShapeButton& k) {
+             k.setGeometry(20, 20, 38, 25);
+             k.setShape(ButtonShape::bsEllipse);
+             k.setOrientation(ShapeOrientation::soUp);
+             k.setRoundRectBias(25);
+             ShadeColors shades;
+             shades.btnShadow = clNavy;
+             k.setShadeColors(shades);
+             k.setText("5");
+         },
+         {38, 25},
+         {{19, 12}, {2, 12}},
+         {{1, 1}, {36, 1}, {1, 23}}},
+        {"shape at the default size, then the real size",
+         [](ShapeButton& k) {
+             k.setShape(ButtonShape::bsEllipse);
+             k.setGeometry(20, 20, 38, 25);
+         },
+         {38, 25},
+         {{19, 12}},
+         {{1, 1}, {36, 23}}},
+        {"resized twice",
+         [](ShapeButton& k) {
+             k.setShape(ButtonShape::bsEllipse);
+             k.setGeometry(20, 20, 80, 60);
+             k.resize(38, 25);
+         },
+         {38, 25},
+         {{19, 12}},
+         {{1, 1}, {36, 1}}},
+        {"trapezoid turned down after sizing",
+         [](ShapeButton& k) {
+             k.setGeometry(20, 20, 41, 25);
+             k.setShape(ButtonShape::bsTrapezoid);
+             k.setOrientation(ShapeOrientation::soDown);
+         },
+         {41, 25},
+         {{0, 0}, {20, 12}},
+         {{0, 24}, {40, 24}}},
+        {"diamond replaced by an ellipse",
+         [](ShapeButton& k) {
+             k.setShape(ButtonShape::bsDiamond);
+             k.setGeometry(20, 20, 33, 33);
+             k.setShape(ButtonShape::bsEllipse);
+         },
+         {33, 33},
+         {{6, 6}, {16, 16}},
+         {{1, 1}}},
+        {"ellipse replaced by a diamond",
+         [](ShapeButton& k) {
+             k.setShape(ButtonShape::bsEllipse);
+             k.setGeometry(20, 20, 33, 33);
+             k.setShape(ButtonShape::bsDiamond);
+         },
+         {33, 33},
+         {{16, 16}},
+         {{6, 6}, {1, 1}}},
+        {"custom points, sized last",
+         [&](ShapeButton& k) {
+             k.setPointList(rightTriangle);
+             k.setShape(ButtonShape::bsCustom);
+             k.setGeometry(20, 20, 38, 25);
+         },
+         {38, 25},
+         {{2, 12}},
+         {{36, 1}, {36, 23}}},
+        {"a red face keeps its shape",
+         [](ShapeButton& k) {
+             k.setShape(ButtonShape::bsEllipse);
+             k.setColor(clRed);
+             k.setGeometry(20, 20, 38, 25);
+         },
+         {38, 25},
+         {{19, 12}},
+         {{1, 1}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QWidget top;
+        top.resize(140, 90);
+        auto* below = new PressCounter(&top);
+        below->setGeometry(0, 0, 140, 90);
+        auto* key = new CountingShapeButton(&top);
+        int clicks = 0;
+        QObject::connect(key, &QAbstractButton::clicked, [&] { ++clicks; });
+        c.build(*key);
+        EXPECT_EQ(key->regionsMade, 0);  // nothing is cut while hidden
+        QCursor::setPos(-500, -500);
+        showActive(top);
+        ASSERT_EQ(key->size(), c.size);
+        EXPECT_EQ(key->regionsMade, 1);
+        const QRegion mask = key->mask();
+        EXPECT_TRUE((mask ^ key->stateRegion(false)).isEmpty());
+        EXPECT_TRUE(key->rect().contains(mask.boundingRect()));
+        for (const QPoint& p : c.inside)
+            EXPECT_TRUE(mask.contains(p)) << p.x() << "," << p.y();
+        for (const QPoint& p : c.outside)
+            EXPECT_FALSE(mask.contains(p)) << p.x() << "," << p.y();
+
+        click(top, key->pos() + c.outside.front());
+        EXPECT_EQ(below->presses, 1);
+        EXPECT_EQ(clicks, 0);
+        click(top, key->pos() + c.inside.front());
+        EXPECT_EQ(below->presses, 1);
+        EXPECT_EQ(clicks, 1);
+    }
+}
+
+// A setter on a visible key cuts it at once: the next click already follows the
+// new outline, with no event processed in between.
+TEST_F(ShapeButtonTest, SetterOnAVisibleKeyRecutsItAtOnce) {
+    const QStringList rightTriangle{"0, 0", "WIDTH, HEIGHT / 2", "0, HEIGHT"};
+    const QStringList leftTriangle{"WIDTH, 0", "0, HEIGHT / 2", "WIDTH, HEIGHT"};
+    struct Case {
+        const char* name;
+        std::function<void(ShapeButton&)> prepare;  // before the key is looked at
+        std::function<void(ShapeButton&)> change;
+        std::optional<QPoint> nowOutside;  // was inside
+        std::optional<QPoint> nowInside;   // was outside
+    };
+    const Case cases[] = {
+        {"shape",
+         {},
+         [](ShapeButton& k) { k.setShape(ButtonShape::bsDiamond); },
+         QPoint(5, 5),
+         std::nullopt},
+        {"size",
+         {},
+         [](ShapeButton& k) { k.setGeometry(20, 20, 76, 25); },
+         QPoint(10, 3),
+         QPoint(60, 12)},
+        {"orientation", [](ShapeButton& k) { k.setShape(ButtonShape::bsTrapezoid); },
+         [](ShapeButton& k) { k.setOrientation(ShapeOrientation::soDown); }, QPoint(0, 24),
+         QPoint(0, 0)},
+        {"points",
+         [&](ShapeButton& k) {
+             k.setPointList(rightTriangle);
+             k.setShape(ButtonShape::bsCustom);
+         },
+         [&](ShapeButton& k) { k.setPointList(leftTriangle); }, QPoint(2, 2), QPoint(36, 1)},
+        {"back to a rectangle",
+         {},
+         [](ShapeButton& k) { k.setShape(ButtonShape::bsRect); },
+         std::nullopt,
+         QPoint(1, 1)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        key->setGeometry(20, 20, 38, 25);
+        key->setShape(ButtonShape::bsEllipse);
+        key->setOrientation(ShapeOrientation::soUp);
+        if (c.prepare) c.prepare(*key);
+        const QRegion before = key->mask();
+        ASSERT_TRUE(!c.nowOutside || before.contains(*c.nowOutside));
+        ASSERT_TRUE(!c.nowInside || !before.contains(*c.nowInside));
+        const int pressesBefore = below->presses;
+        const int clicksBefore = clicks;
+
+        c.change(*key);
+        const QRegion after = key->mask();
+        EXPECT_TRUE((after ^ key->stateRegion(false)).isEmpty());
+        if (c.nowOutside) {
+            EXPECT_FALSE(after.contains(*c.nowOutside));
+            click(*top, key->pos() + *c.nowOutside);
+            EXPECT_EQ(below->presses, pressesBefore + 1);
+        }
+        const QPoint inside = c.nowInside.value_or(QPoint(19, 12));
+        EXPECT_TRUE(after.contains(inside));
+        click(*top, key->pos() + inside);
+        EXPECT_EQ(clicks, clicksBefore + 1);
+    }
+}
+
+TEST_F(ShapeButtonTest, HiddenKeyIsCutWhenShownAgain) {
+    key->hide();
+    const int made = key->regionsMade;
+    key->setShape(ButtonShape::bsDiamond);
+    key->setGeometry(20, 20, 33, 33);
+    key->setOrientation(ShapeOrientation::soLeft);
+    EXPECT_EQ(key->regionsMade, made);
+    key->show();
+    EXPECT_EQ(key->regionsMade, made + 1);
+    EXPECT_TRUE((key->mask() ^ key->stateRegion(false)).isEmpty());
+    EXPECT_FALSE(key->mask().contains(QPoint(6, 6)));
+    EXPECT_TRUE(key->mask().contains(QPoint(16, 16)));
 }
 
 }  // namespace

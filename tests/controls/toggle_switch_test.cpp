@@ -151,6 +151,47 @@ TEST(ToggleSwitchPaint, DisabledSwitchShowsTheEngravedPicture) {
     EXPECT_EQ(disabled.pixel(0, 0), qRgb(10, 20, 30));
 }
 
+TEST(ToggleSwitchPaint, DisabledPictureIsEngravedFromThePictureSetLast) {
+    // A disabled switch painted with one picture, then given another, shows the
+    // other one engraved, the same as a switch that had it from the start.
+    const QImage lampOff = lampOffPicture();
+    const QImage lampOn = lampOnPicture();
+    struct Case {
+        const char* name;
+        QImage first;  // null: the default picture
+        QImage last;
+        bool on;
+    };
+    const Case cases[] = {
+        {"default off, then the lamp", QImage(), lampOff, false},
+        {"default on, then the lamp", QImage(), lampOn, true},
+        {"lamp off, then the default", lampOff, QImage(), false},
+        {"one lamp, then the other", lampOff, lampOn, false},
+    };
+    for (const Case& c : cases) {
+        QWidget window;
+        const auto setGlyph = [&](ToggleSwitch& sw, const QImage& picture) {
+            c.on ? sw.setGlyphOn(picture) : sw.setGlyphOff(picture);
+        };
+        const auto make = [&] {
+            auto* sw = new ToggleSwitch(&window);
+            sw->resize(24, 26);
+            sw->setColor(rgbValue(10, 20, 30));
+            sw->setStateOn(c.on);
+            sw->setEnabled(false);
+            return sw;
+        };
+        ToggleSwitch* changed = make();
+        setGlyph(*changed, c.first);
+        const QImage before = changed->picture();
+        setGlyph(*changed, c.last);
+        ToggleSwitch* fresh = make();
+        setGlyph(*fresh, c.last);
+        EXPECT_EQ(changed->picture(), fresh->picture()) << c.name;
+        EXPECT_NE(changed->picture(), before) << c.name;
+    }
+}
+
 TEST(ToggleSwitchPaint, CaptionOnlyBesideThePictureAndNeverWithTpNone) {
     QWidget window;
     auto* sw = new ToggleSwitch(&window);

@@ -23,12 +23,6 @@ void place(QWidget* widget, const char* name, const QRect& geometry) {
     widget->setGeometry(geometry);
 }
 
-// Shaped buttons recompute their outline on every shape setter; at zero size that
-// costs nothing, and the real size arrives last, so each outline is made once.
-void startEmpty(QWidget* button, const QRect& geometry) {
-    button->setGeometry(QRect(geometry.topLeft(), QSize(0, 0)));
-}
-
 bool named(const char* name, const char* wanted) {
     return std::strcmp(name, wanted) == 0;
 }
@@ -95,8 +89,7 @@ QString labelCaption(const QWidget* label) {
 QWidget* createShapeKey(QWidget* parent, const layout::ShapeKeyLayout& row,
                         std::string_view caption, int tag, std::function<void()> clicked) {
     auto* key = new ShapeButton(parent);
-    key->setObjectName(QString::fromUtf8(row.name));
-    startEmpty(key, row.geometry);
+    place(key, row.name, row.geometry);
     key->setShape(row.shape);
     key->setOrientation(row.orientation);
     key->setRoundRectBias(row.roundRectBias);
@@ -124,7 +117,6 @@ QWidget* createShapeKey(QWidget* parent, const layout::ShapeKeyLayout& row,
     }
     if (row.captionAtTop) text.vAlignment = VAlignment::vaTop;
     key->setTextOptions(text);
-    key->setGeometry(row.geometry);
     QObject::connect(key, &ShapeButton::clicked, key, std::move(clicked));
     return key;
 }
@@ -132,8 +124,7 @@ QWidget* createShapeKey(QWidget* parent, const layout::ShapeKeyLayout& row,
 QWidget* createImageKey(QWidget* parent, const layout::ControlLayout& row,
                         std::function<void()> clicked) {
     auto* key = new ImageButton(parent);
-    key->setObjectName(QString::fromUtf8(row.name));
-    startEmpty(key, row.geometry);
+    place(key, row.name, row.geometry);
     const bool backspace = named(row.name, "ImageBtn1");
     key->setImage(backspace ? mapleLeafPicture(false) : clearFramePicture(false));
     key->setImageDown(backspace ? mapleLeafPicture(true) : clearFramePicture(true));
@@ -146,7 +137,6 @@ QWidget* createImageKey(QWidget* parent, const layout::ControlLayout& row,
         key->setFont(fontFor(row.font));
         key->setFontColor(row.font.color);
     }
-    key->setGeometry(row.geometry);
     QObject::connect(key, &ImageButton::clicked, key, std::move(clicked));
     return key;
 }
