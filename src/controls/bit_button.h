@@ -29,7 +29,6 @@ enum ButtonOption : unsigned {
 };
 Q_DECLARE_FLAGS(ButtonOptions, ButtonOption)
 
-
 // The five edge colours and the shadow colour of a face.
 struct ShadeColors {
     ColorValue btnHighlight = clBtnHighlight;
@@ -41,7 +40,6 @@ struct ShadeColors {
 
     BevelColors resolved() const;
 };
-
 
 class BitButton : public QAbstractButton {
     Q_OBJECT

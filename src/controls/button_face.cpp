@@ -114,8 +114,8 @@ QImage drawButtonFace(const ButtonFace& face) {
 CaptionText withResolvedColors(CaptionText options) {
     for (ColorValue* color :
          {&options.highlightColor, &options.shadeColor, &options.extrude.farColor,
-          &options.extrude.nearColor, &options.shadow.color,
-          &options.disabledColors.highlightColor, &options.disabledColors.shadeColor})
+          &options.extrude.nearColor, &options.shadow.color, &options.disabledColors.highlightColor,
+          &options.disabledColors.shadeColor})
         *color = resolved(*color);
     return options;
 }

@@ -39,9 +39,8 @@ FacePrerender::FacePrerender(const QList<BitButton*>& buttons) {
         button->offerPicture(order.face, order.picture.get_future().share());
         orders.push_back(std::move(order));
     }
-    thread_ = std::jthread([orders = std::move(orders)](std::stop_token stop) mutable {
-        drawAll(stop, orders);
-    });
+    thread_ = std::jthread(
+        [orders = std::move(orders)](std::stop_token stop) mutable { drawAll(stop, orders); });
 }
 
 FacePrerender::~FacePrerender() {

@@ -44,11 +44,15 @@ struct Keys {
             buttons.push_back(button);
             return button;
         };
-        key(ButtonShape::bsEllipse, {0, 0, 38, 25}, "7", {"Arial Unicode MS", -15, fsBold, clGreen});
-        key(ButtonShape::bsRoundRect, {40, 0, 40, 25}, "log10", {"Arial Narrow", -16, fsBold, clGreen});
-        key(ButtonShape::bsDiamond, {80, 0, 40, 40}, "С", {"Garamond", -16, fsBold | fsItalic, clRed})
+        key(ButtonShape::bsEllipse, {0, 0, 38, 25}, "7",
+            {"Arial Unicode MS", -15, fsBold, clGreen});
+        key(ButtonShape::bsRoundRect, {40, 0, 40, 25}, "log10",
+            {"Arial Narrow", -16, fsBold, clGreen});
+        key(ButtonShape::bsDiamond, {80, 0, 40, 40}, "С",
+            {"Garamond", -16, fsBold | fsItalic, clRed})
             ->setEnabled(false);
-        auto* extruded = key(ButtonShape::bsRect, {120, 0, 70, 40}, "Пи", {"Arial Black", -15, 0, clNavy});
+        auto* extruded =
+            key(ButtonShape::bsRect, {120, 0, 70, 40}, "Пи", {"Arial Black", -15, 0, clNavy});
         CaptionText options;
         options.extrude.enabled = true;
         options.extrude.depth = 3;
@@ -56,7 +60,8 @@ struct Keys {
         options.shadow.xOffset = 2;
         options.shadow.yOffset = 1;
         extruded->setTextOptions(options);
-        auto* withGlyph = key(ButtonShape::bsRect, {190, 0, 70, 40}, "&Sign", {"AGaramond", -16, 0, clPurple});
+        auto* withGlyph =
+            key(ButtonShape::bsRect, {190, 0, 70, 40}, "&Sign", {"AGaramond", -16, 0, clPurple});
         QImage glyph(8, 8, QImage::Format_RGB32);
         glyph.fill(Qt::blue);
         withGlyph->setGlyph(glyph);
@@ -64,7 +69,8 @@ struct Keys {
         auto* picture = new ImageButton(&window);
         QImage leaf(20, 20, QImage::Format_RGB32);
         leaf.fill(Qt::white);
-        for (int i = 2; i < 18; ++i) leaf.setPixel(i, i, qRgb(200, 0, 0));
+        for (int i = 2; i < 18; ++i)
+            leaf.setPixel(i, i, qRgb(200, 0, 0));
         picture->setImage(leaf);
         picture->setGeometry(270, 0, 30, 30);
         buttons.push_back(picture);
@@ -80,10 +86,12 @@ struct Keys {
 TEST(ButtonFace, PicturesDrawnOnAnotherThreadAreTheGuiThreadsPictures) {
     Keys keys;
     std::vector<ButtonFace> faces;
-    for (BitButton* button : keys.buttons) faces.push_back(button->faceFor(false));
+    for (BitButton* button : keys.buttons)
+        faces.push_back(button->faceFor(false));
     std::vector<QImage> elsewhere(faces.size());
     std::thread([&] {
-        for (std::size_t i = 0; i < faces.size(); ++i) elsewhere[i] = drawButtonFace(faces[i]);
+        for (std::size_t i = 0; i < faces.size(); ++i)
+            elsewhere[i] = drawButtonFace(faces[i]);
     }).join();
     for (qsizetype i = 0; i < keys.buttons.size(); ++i) {
         const QImage here = keys.buttons[i]->renderFace(false);
@@ -110,7 +118,10 @@ TEST(ButtonFace, AnOfferedPictureHoldsOnlyWhileTheFaceIsUnchanged) {
         {"caption", [](ShapeButton& b) { b.setText("8"); }},
         {"enabled", [](ShapeButton& b) { b.setEnabled(false); }},
         {"size", [](ShapeButton& b) { b.resize(40, 27); }},
-        {"font", [](ShapeButton& b) { b.setFont(makeFont({"Garamond", -13, fsBold, clRed})); }},
+        {"font",
+         [](ShapeButton& b) {
+             b.setFont(makeFont({"Garamond", -13, fsBold, clRed}));
+         }},
         {"font colour", [](ShapeButton& b) { b.setFontColor(clRed); }},
         {"face colour", [](ShapeButton& b) { b.setColor(clYellow); }},
         {"shape", [](ShapeButton& b) { b.setShape(ButtonShape::bsRect); }},

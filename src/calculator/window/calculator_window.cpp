@@ -11,8 +11,6 @@
 #include "about/about_window.h"
 #include "calculator/window/app_identity.h"
 #include "calculator/window/colour_key.h"
-#include "controls/bit_button.h"
-#include "controls/face_prerender.h"
 #include "calculator/window/control_factory.h"
 #include "calculator/window/error_box.h"
 #include "calculator/window/frames.h"
@@ -21,6 +19,8 @@
 #include "calculator/window/mail_label.h"
 #include "calculator/window/tray_minimizer.h"
 #include "calculator/window/window_menu.h"
+#include "controls/bit_button.h"
+#include "controls/face_prerender.h"
 #include "engine/cp1251.h"
 
 namespace zhcalc {
@@ -124,8 +124,8 @@ CalculatorWindow::CalculatorWindow(SoundService& sound, QWidget* parent)
     updateConstantHints();
     panel_->setListener(view_.get());
     // The keys are drawn on the other core while the window is being shown.
-    facePrerender_ = std::make_unique<controls::FacePrerender>(
-        findChildren<controls::BitButton*>());
+    facePrerender_ =
+        std::make_unique<controls::FacePrerender>(findChildren<controls::BitButton*>());
 }
 
 CalculatorWindow::~CalculatorWindow() {
