@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
     zhcalc::prepareApplication(fontconfig);
 
     const auto sound = zhcalc::makeSoundService();
-    zhcalc::CalculatorWindow window(*sound);
+    zhcalc::CalculatorWindow window(*sound, fontconfig.ready());
     QuitAfterPaint quitAfterPaint;
     window.installEventFilter(&quitAfterPaint);
     zhcalc::waitBeforeFirstPaint(window, [&fontconfig] { fontconfig.wait(); });

@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
     zhcalc::prepareApplication(fontconfig);
 
     const auto sound = zhcalc::makeSoundService();
-    zhcalc::CalculatorWindow window(*sound);
+    zhcalc::CalculatorWindow window(*sound, fontconfig.ready());
     zhcalc::waitBeforeFirstPaint(window, [&fontconfig] { fontconfig.wait(); });
     window.show();
     return QApplication::exec();

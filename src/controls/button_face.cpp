@@ -27,7 +27,10 @@ ColorValue resolved(ColorValue value) {
     return value == clNone ? value : toColorValue(resolveColor(value).rgb());
 }
 
-void drawCaptionAndGlyph(QImage& picture, const ButtonFace& face) {
+}  // namespace
+
+void drawGlyphAndCaption(QImage& picture, const ButtonFace& face) {
+    if (picture.isNull()) return;
     QFont font;
     font.fromString(face.caption.font);
     const CaptionText& options = face.caption.options;
@@ -103,11 +106,13 @@ void drawCaptionAndGlyph(QImage& picture, const ButtonFace& face) {
     }
 }
 
-}  // namespace
+QImage drawFaceBase(const ButtonFace& face) {
+    return drawBase(face.size, face.base);
+}
 
 QImage drawButtonFace(const ButtonFace& face) {
-    QImage picture = drawBase(face.size, face.base);
-    if (!picture.isNull()) drawCaptionAndGlyph(picture, face);
+    QImage picture = drawFaceBase(face);
+    if (!picture.isNull()) drawGlyphAndCaption(picture, face);
     return picture;
 }
 

@@ -68,6 +68,11 @@ struct ButtonFace {
 // Null for an empty size.
 QImage drawButtonFace(const ButtonFace& face);
 
+// The same in two steps: the face alone, which needs no font, then the glyph and
+// the caption on it.
+QImage drawFaceBase(const ButtonFace& face);
+void drawGlyphAndCaption(QImage& picture, const ButtonFace& face);
+
 // The same options with every colour resolved against the current palette, for
 // drawing away from the GUI thread.
 CaptionText withResolvedColors(CaptionText options);

@@ -6,6 +6,7 @@
 // draws, so most of the fonts' loading moves along with it.
 
 #include <QList>
+#include <future>
 #include <thread>
 
 namespace zhcalc::controls {
@@ -15,8 +16,11 @@ class BitButton;
 class FacePrerender {
   public:
     // Takes each button's face on the calling (GUI) thread, offers each button the
-    // picture to come, and starts drawing them in the given order.
-    explicit FacePrerender(const QList<BitButton*>& buttons);
+    // picture to come, and starts drawing them in the given order: all the faces
+    // first, then, once `textReady` is (the fonts can be loaded without doing the
+    // work of another thread twice), the glyphs and captions.
+    explicit FacePrerender(const QList<BitButton*>& buttons,
+                           std::shared_future<void> textReady = {});
     // Stops drawing (pictures not yet drawn come out null, and the buttons draw
     // them themselves) and waits for the thread.
     ~FacePrerender();

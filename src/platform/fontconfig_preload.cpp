@@ -7,9 +7,10 @@ namespace zhcalc::platform {
 // FcInit loads the configuration once per process; whoever calls it later, the
 // toolkit included, finds it loaded.
 FontconfigPreload::FontconfigPreload()
-    : thread_([next = next_.get_future()]() mutable {
+    : thread_([this, next = next_.get_future()]() mutable {
           FcInit();
           if (const std::function<void()> step = next.get()) step();
+          done_.set_value();
       }) {}
 
 FontconfigPreload::~FontconfigPreload() {

@@ -21,14 +21,18 @@ class FontconfigPreload {
     // toolkit's own font list, say, once the toolkit exists. At most once.
     void continueWith(std::function<void()> step);
 
-    // Returns once the configuration is loaded and the step, if any, has run. Call
+    // Ready once the configuration is loaded and the step, if any, has run. Wait for
     // it before the first font is used: a second, concurrent load would only
     // duplicate the work.
+    std::shared_future<void> ready() const { return ready_; }
+    // Waits for the thread to finish (gives up a step not given yet).
     void wait();
 
   private:
     std::promise<std::function<void()>> next_;
     bool nextGiven_ = false;
+    std::promise<void> done_;
+    std::shared_future<void> ready_ = done_.get_future().share();
     std::thread thread_;
 };
 

@@ -101,7 +101,8 @@ class CalculatorWindow::PanelView : public PanelListener {
     std::set<QWidget*> dirty_;
 };
 
-CalculatorWindow::CalculatorWindow(SoundService& sound, QWidget* parent)
+CalculatorWindow::CalculatorWindow(SoundService& sound, std::shared_future<void> textReady,
+                                   QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
@@ -124,8 +125,8 @@ CalculatorWindow::CalculatorWindow(SoundService& sound, QWidget* parent)
     updateConstantHints();
     panel_->setListener(view_.get());
     // The keys are drawn on the other core while the window is being shown.
-    facePrerender_ =
-        std::make_unique<controls::FacePrerender>(findChildren<controls::BitButton*>());
+    facePrerender_ = std::make_unique<controls::FacePrerender>(
+        findChildren<controls::BitButton*>(), std::move(textReady));
 }
 
 CalculatorWindow::~CalculatorWindow() {

@@ -6,6 +6,7 @@
 
 #include <QWidget>
 #include <array>
+#include <future>
 #include <memory>
 #include <vector>
 
@@ -26,7 +27,10 @@ class CalculatorWindow : public QWidget {
     Q_OBJECT
   public:
     // `sound` plays the key tones and must outlive the window.
-    explicit CalculatorWindow(SoundService& sound, QWidget* parent = nullptr);
+    // The keys' pictures are drawn on another thread while the window is shown;
+    // their text once `textReady` is (when given: the fonts may be loaded then).
+    explicit CalculatorWindow(SoundService& sound, std::shared_future<void> textReady = {},
+                              QWidget* parent = nullptr);
     ~CalculatorWindow() override;
 
     CalcPanel& panel() { return *panel_; }
