@@ -2,6 +2,7 @@
 // it has run.
 #include "platform/fontconfig_preload.h"
 
+#include <fontconfig/fontconfig.h>
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -10,7 +11,14 @@
 namespace zhcalc::platform {
 namespace {
 
-TEST(FontconfigPreload, StepRunsOnTheOtherThreadBeforeWaitReturns) {
+// The configuration the preload loads stays for the process, as the toolkit would
+// use it; without a toolkit to release it at exit, each test does.
+class FontconfigPreloadTest : public ::testing::Test {
+  protected:
+    void TearDown() override { FcFini(); }
+};
+
+TEST_F(FontconfigPreloadTest, StepRunsOnTheOtherThreadBeforeWaitReturns) {
     std::thread::id stepThread;
     {
         FontconfigPreload preload;
@@ -26,7 +34,7 @@ TEST(FontconfigPreload, StepRunsOnTheOtherThreadBeforeWaitReturns) {
     }
 }
 
-TEST(FontconfigPreload, EndsWithoutAStepOrAnExplicitWait) {
+TEST_F(FontconfigPreloadTest, EndsWithoutAStepOrAnExplicitWait) {
     for (const bool waitFirst : {false, true}) {
         FontconfigPreload preload;
         if (waitFirst) preload.wait();
