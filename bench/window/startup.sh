@@ -49,10 +49,11 @@ for p in minimal minimal+text zhcalc; do
 done
 for base in minimal minimal+text; do
     awk -v base="$base" -v pm="$(column_median $base 2)" -v pz="$(column_median zhcalc 2)" \
+        -v sz="$(column_median zhcalc 3)" \
         -v rm="$(column_median $base 4)" -v rz="$(column_median zhcalc 4)" \
         -v cm="$(column_median $base 5)" -v cz="$(column_median zhcalc 5)" 'BEGIN {
-        printf "zhcalc / %s: first paint %.2fx, peak RSS %.2fx, CPU %.2fx (target 1.5x)\n",
-            base, pz / pm, rz / rm, cz / cm
+        printf "zhcalc / %s: first paint %.2fx, masked %.2fx, peak RSS %.2fx, CPU %.2fx" \
+            " (target 1.5x)\n", base, pz / pm, sz / pm, rz / rm, cz / cm
     }'
 done
 echo "($rounds interleaved rounds, medians; Xvfb $DISPLAY)"
