@@ -44,7 +44,8 @@ void drawAll(std::stop_token stop, std::vector<Order>& orders,
     } catch (...) {
         // What is left the buttons draw themselves.
     }
-    for (; done < orders.size(); ++done) orders[done].picture.set_value({});  // null: not drawn
+    for (; done < orders.size(); ++done)
+        orders[done].picture.set_value({});  // null: not drawn
 }
 
 }  // namespace

@@ -125,8 +125,8 @@ CalculatorWindow::CalculatorWindow(SoundService& sound, std::shared_future<void>
     updateConstantHints();
     panel_->setListener(view_.get());
     // The keys are drawn on the other core while the window is being shown.
-    facePrerender_ = std::make_unique<controls::FacePrerender>(
-        findChildren<controls::BitButton*>(), std::move(textReady));
+    facePrerender_ = std::make_unique<controls::FacePrerender>(findChildren<controls::BitButton*>(),
+                                                               std::move(textReady));
 }
 
 CalculatorWindow::~CalculatorWindow() {
