@@ -6,7 +6,6 @@
 
 #include "calculator/window/app_identity.h"
 #include "calculator/window/calculator_window.h"
-#include "calculator/window/first_paint_gate.h"
 #include "calculator/window/sound.h"
 #include "platform/fontconfig_preload.h"
 
@@ -31,10 +30,9 @@ int main(int argc, char** argv) {
     zhcalc::prepareApplication(fontconfig);
 
     const auto sound = zhcalc::makeSoundService();
-    zhcalc::CalculatorWindow window(*sound, fontconfig.ready());
+    const auto window = zhcalc::makeCalculatorWindow(*sound, fontconfig);
     QuitAfterPaint quitAfterPaint;
-    window.installEventFilter(&quitAfterPaint);
-    zhcalc::waitBeforeFirstPaint(window, [&fontconfig] { fontconfig.wait(); });
-    window.show();
+    window->installEventFilter(&quitAfterPaint);
+    window->show();
     return QApplication::exec();
 }

@@ -4,7 +4,6 @@
 
 #include "calculator/window/app_identity.h"
 #include "calculator/window/calculator_window.h"
-#include "calculator/window/first_paint_gate.h"
 #include "calculator/window/sound.h"
 #include "platform/fontconfig_preload.h"
 
@@ -15,8 +14,7 @@ int main(int argc, char** argv) {
     zhcalc::prepareApplication(fontconfig);
 
     const auto sound = zhcalc::makeSoundService();
-    zhcalc::CalculatorWindow window(*sound, fontconfig.ready());
-    zhcalc::waitBeforeFirstPaint(window, [&fontconfig] { fontconfig.wait(); });
-    window.show();
+    const auto window = zhcalc::makeCalculatorWindow(*sound, fontconfig);
+    window->show();
     return QApplication::exec();
 }

@@ -13,7 +13,6 @@ namespace zhcalc::controls {
 
 namespace {
 
-// Each picture is decoded once; the callers share it (QImage copies on write).
 QImage loadPicture(const char* name) {
     static const bool registered = (registerWidgetPictures(), true);
     (void)registered;
@@ -23,23 +22,23 @@ QImage loadPicture(const char* name) {
 
 }  // namespace
 
-QImage switchOnDefaultPicture() {
+const QImage& switchOnDefaultPicture() {
     static const QImage picture = loadPicture("SWITCH_ON");
     return picture;
 }
-QImage switchOffDefaultPicture() {
+const QImage& switchOffDefaultPicture() {
     static const QImage picture = loadPicture("SWITCH_OFF");
     return picture;
 }
-QImage lampOnPicture() {
+const QImage& lampOnPicture() {
     static const QImage picture = loadPicture("lamp_on");
     return picture;
 }
-QImage lampOffPicture() {
+const QImage& lampOffPicture() {
     static const QImage picture = loadPicture("lamp_off");
     return picture;
 }
-QImage trayTricolourPicture() {
+const QImage& trayTricolourPicture() {
     static const QImage picture = loadPicture("tray_tricolour");
     return picture;
 }

@@ -11,20 +11,6 @@
 
 namespace zhcalc::controls {
 
-namespace {
-
-// Decoded on first use: the calculator's switches all bring their own pictures.
-const QImage& defaultOnGlyph() {
-    static const QImage picture = switchOnDefaultPicture();
-    return picture;
-}
-const QImage& defaultOffGlyph() {
-    static const QImage picture = switchOffDefaultPicture();
-    return picture;
-}
-
-}  // namespace
-
 ToggleSwitch::ToggleSwitch(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
@@ -62,7 +48,7 @@ void ToggleSwitch::setGlyph(int index, const QImage& picture) {
 
 const QImage& ToggleSwitch::glyph(int index) const {
     if ((customMask_ & (1u << index)) != 0) return glyphs_[index];
-    return index == 1 ? defaultOnGlyph() : defaultOffGlyph();
+    return index == 1 ? switchOnDefaultPicture() : switchOffDefaultPicture();
 }
 
 const QImage& ToggleSwitch::disabledGlyph(int index) const {

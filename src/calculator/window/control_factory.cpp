@@ -146,11 +146,8 @@ QWidget* createToggleSwitch(QWidget* parent, const layout::ControlLayout& row,
                             std::function<void(const QString&)> typed) {
     auto* toggle = new ToggleSwitch(parent);
     place(toggle, row.name, row.geometry);
-    // The eight switches share one pair of pictures, decoded once.
-    static const QImage lampOn = lampOnPicture();
-    static const QImage lampOff = lampOffPicture();
-    toggle->setGlyphOn(lampOn);
-    toggle->setGlyphOff(lampOff);
+    toggle->setGlyphOn(lampOnPicture());
+    toggle->setGlyphOff(lampOffPicture());
     toggle->setCaption(QString::fromUtf8(row.caption));
     QObject::connect(toggle, &ToggleSwitch::turnedOn, toggle, [toggled] { toggled(true); });
     QObject::connect(toggle, &ToggleSwitch::turnedOff, toggle, [toggled] { toggled(false); });
