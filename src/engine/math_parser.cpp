@@ -51,7 +51,7 @@ void MathParser::normalise(std::string_view input) {
     text_.resize(static_cast<std::size_t>(out - text_.data()) + 1);
     // A leading sign applies to the whole first product: "-2^2" is 0 - 2^2.
     text_[0] = '0';
-    position_ = (*first == '+' || *first == '-') ? 0 : 1;
+    position_ = (text_[1] == '+' || text_[1] == '-') ? 0 : 1;
     nesting_ = 0;
 }
 
