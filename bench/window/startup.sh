@@ -3,7 +3,7 @@
 # from start to the window mapped, to its first painted pixels and to its colour-key
 # mask, peak resident memory and processor time. The yardsticks are an empty minimal
 # window and the same window with one line of text (which loads the fonts, as every
-# calculator must). Runs the three programs interleaved, ROUNDS times (default 9), and
+# calculator must). Runs the three programs interleaved, ROUNDS times (default 21), and
 # prints the medians and the ratios. The target is zhcalc within 1.5x of the minimal
 # window.
 #
@@ -11,7 +11,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 build=${1:-$root/build/release}
-rounds=${ROUNDS:-9}
+rounds=${ROUNDS:-21}
 settle_ms=300
 
 if [[ ! -x $build/bench/window/zhcalc_startup_probe ]]; then
