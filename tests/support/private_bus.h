@@ -2,6 +2,8 @@
 // A D-Bus daemon of the test's own, so that bus tests need neither the machine's system
 // bus nor a session bus; and a stand-in for the system's locale service on it.
 
+#include <sys/prctl.h>
+
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QElapsedTimer>
@@ -12,6 +14,7 @@
 #include <QTest>
 #include <QVariantMap>
 #include <atomic>
+#include <csignal>
 
 namespace zhcalc::testing {
 
@@ -24,6 +27,8 @@ class PrivateBus {
             problem_ = "dbus-daemon is not installed (Debian package dbus-daemon)";
             return;
         }
+        // Should the test die, the daemon goes with it.
+        daemon_.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
         daemon_.start(program, {QStringLiteral("--session"), QStringLiteral("--print-address"),
                                 QStringLiteral("--nofork")});
         if (!daemon_.waitForStarted(5000)) {

@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <cstdlib>
+#include <optional>
 #include <utility>
 
 #include "calculator/window/error_box.h"
