@@ -9,7 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev
     fonts-liberation2 fonts-dejavu-core fonts-dejavu-extra fonts-urw-base35
     xvfb xauth x11-utils xdotool xclip imagemagick trayer openbox locales
-    desktop-file-utils
+    desktop-file-utils dbus-daemon
 )
 
 missing=()

@@ -24,7 +24,10 @@ char localeDecimalSeparator() {
     std::setlocale(LC_ALL, "");
     const std::lconv* conventions = std::localeconv();
     if (conventions == nullptr || conventions->decimal_point == nullptr) return '.';
-    const std::string point = conventions->decimal_point;
+    return decimalSeparatorFromLocaleText(conventions->decimal_point);
+}
+
+char decimalSeparatorFromLocaleText(std::string_view point) {
     if (point.empty()) return '.';
     // Locale texts are UTF-8 here; the calculator needs the one Windows-1251 byte.
     const std::string converted = utf8ToCp1251(point);

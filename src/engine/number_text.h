@@ -20,6 +20,11 @@ void setDecimalSeparator(char separator) noexcept;
 // or gives one that has no single-byte form. Does not change the setting.
 char localeDecimalSeparator();
 
+// A locale's decimal point text (UTF-8) as the one Windows-1251 character the
+// calculator uses, by the same rule: "." when it is empty, longer than one character
+// or has no Windows-1251 code.
+char decimalSeparatorFromLocaleText(std::string_view point);
+
 // The general format with 15 significant digits: "3,14159265358979", "1E16",
 // "1,23456E-5", "INF", "-INF", "NAN". Never fails.
 std::string floatToStr(Number value);

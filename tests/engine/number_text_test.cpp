@@ -421,6 +421,27 @@ TEST(DecimalSeparator, IsOneSettingThatEveryConversionUses) {
     EXPECT_EQ(readNumberLiteral("2;5", pos), 2.5L);
 }
 
+TEST(DecimalSeparator, LocaleTextBecomesOneWindows1251Character) {
+    struct Case {
+        const char* point;
+        char separator;
+    };
+    const Case cases[] = {
+        {",", ','},
+        {".", '.'},
+        {"?", '?'},
+        {"", '.'},
+        {"\xc2\xa0", '\xa0'},   // no-break space has a Windows-1251 code
+        {"\xd9\xab", '.'},      // Arabic decimal separator has none
+        {"\xe2\x80\xaf", '.'},  // nor has the narrow no-break space
+        {"\xff", '.'},          // malformed UTF-8
+        {",,", '.'},            // more than one character
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(decimalSeparatorFromLocaleText(c.point), c.separator) << '"' << c.point << '"';
+    }
+}
+
 // Rows whose locale is not installed are left out (LOCPATH may point at more).
 TEST(DecimalSeparator, IsReadFromTheUsersLocale) {
     struct Case {
