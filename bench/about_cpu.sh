@@ -6,7 +6,7 @@
 # Runs under Xvfb when xvfb-run is installed (the X server's own time is not
 # counted), and on the offscreen platform as well.
 set -eu
-build=${1:-build/about}
+build=${1:-build/release}
 seconds=${2:-10}
 probe="$build/bench/about/about_cpu_probe"
 if [ ! -x "$probe" ]; then
