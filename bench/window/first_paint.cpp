@@ -1,13 +1,11 @@
-// zhcalc's start-up up to its first painted window, then exit: the same steps as the
-// program's main, for instruction counts under callgrind (run it on the offscreen
-// platform), where the real program would wait for the user.
-#include <QApplication>
+// zhcalc's start-up up to its first painted window, then exit: the program's own
+// start, for instruction counts under callgrind (run it on the offscreen platform),
+// quitting where the real program would wait for the user.
+#include <QCoreApplication>
 #include <QTimer>
+#include <QWidget>
 
 #include "calculator/window/app_identity.h"
-#include "calculator/window/calculator_window.h"
-#include "calculator/window/sound.h"
-#include "platform/fontconfig_preload.h"
 
 namespace {
 
@@ -24,15 +22,7 @@ class QuitAfterPaint : public QObject {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // First of all, so that it overlaps the whole start-up below.
-    zhcalc::platform::FontconfigPreload fontconfig;
-    QApplication app(argc, argv);
-    zhcalc::prepareApplication(fontconfig);
-
-    const auto sound = zhcalc::makeSoundService();
-    const auto window = zhcalc::makeCalculatorWindow(*sound, fontconfig);
     QuitAfterPaint quitAfterPaint;
-    window->installEventFilter(&quitAfterPaint);
-    window->show();
-    return QApplication::exec();
+    return zhcalc::runCalculator(
+        argc, argv, [&](QWidget& window) { window.installEventFilter(&quitAfterPaint); });
 }

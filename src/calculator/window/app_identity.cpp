@@ -1,15 +1,21 @@
 #include "calculator/window/app_identity.h"
 
+#include <QApplication>
 #include <QFontDatabase>
-#include <QGuiApplication>
 
 #include "calculator/window/calculator_window.h"
 #include "calculator/window/control_factory.h"
 #include "calculator/window/first_paint_gate.h"
+#include "calculator/window/sound.h"
 #include "platform/fontconfig_preload.h"
 
 namespace zhcalc {
 
+namespace {
+
+// The steps between creating the QApplication and creating the window: names the
+// program to the desktop, installs the font stand-ins and lets `fonts` go on to read
+// the toolkit's font list on its own thread.
 void prepareApplication(platform::FontconfigPreload& fonts) {
     // The desktop entry carries the application title; Qt must not append it to the
     // window's own caption, so no display name is set here.
@@ -21,11 +27,28 @@ void prepareApplication(platform::FontconfigPreload& fonts) {
     fonts.continueWith([] { QFontDatabase::families(); });
 }
 
+// The calculator window, not yet shown. Its keys' text is drawn once `fonts` is
+// ready, and its first paint waits for `fonts` to finish.
 std::unique_ptr<CalculatorWindow> makeCalculatorWindow(SoundService& sound,
                                                        platform::FontconfigPreload& fonts) {
     auto window = std::make_unique<CalculatorWindow>(sound, fonts.ready());
     waitBeforeFirstPaint(*window, [&fonts] { fonts.wait(); });
     return window;
+}
+
+}  // namespace
+
+int runCalculator(int argc, char** argv, const std::function<void(QWidget& window)>& beforeShow) {
+    // First of all, so that it overlaps the whole start-up below.
+    platform::FontconfigPreload fontconfig;
+    QApplication app(argc, argv);
+    prepareApplication(fontconfig);
+
+    const auto sound = makeSoundService();
+    const auto window = makeCalculatorWindow(*sound, fontconfig);
+    if (beforeShow) beforeShow(*window);
+    window->show();
+    return QApplication::exec();
 }
 
 }  // namespace zhcalc

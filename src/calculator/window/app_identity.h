@@ -4,16 +4,11 @@
 // of the program's start.
 
 #include <QString>
-#include <memory>
+#include <functional>
 
-namespace zhcalc::platform {
-class FontconfigPreload;
-}
+class QWidget;
 
 namespace zhcalc {
-
-class CalculatorWindow;
-class SoundService;
 
 inline QString applicationTitle() {
     return QStringLiteral("ЖЫЖ-Калькультор v 1.2.8.5");
@@ -22,14 +17,11 @@ inline QString calculatorWindowCaption() {
     return QStringLiteral("Калькулятор вер 1.2.8");
 }
 
-// Names the program to the desktop, installs the font stand-ins and lets `fonts`
-// go on to read the toolkit's font list on its own thread: the steps between
-// creating the QApplication and creating the calculator window.
-void prepareApplication(platform::FontconfigPreload& fonts);
-
-// The calculator window, not yet shown. Its keys' text is drawn once `fonts` is
-// ready, and its first paint waits for `fonts` to finish.
-std::unique_ptr<CalculatorWindow> makeCalculatorWindow(SoundService& sound,
-                                                       platform::FontconfigPreload& fonts);
+// Runs the calculator program: the toolkit, the font configuration loaded on a
+// thread of its own from the first moment, the sound service and the window, shown
+// until it is closed. `beforeShow` sees the window just before it is first shown.
+// Returns the event loop's exit code.
+int runCalculator(int argc, char** argv,
+                  const std::function<void(QWidget& window)>& beforeShow = {});
 
 }  // namespace zhcalc
