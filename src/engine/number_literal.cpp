@@ -73,6 +73,13 @@ std::optional<Number> readNumberLiteral(std::string_view text, std::size_t& pos)
         i = mantissa.addRun(text, i);
         fractionDigits = static_cast<std::int64_t>(i - fractionStart);
         beyondSign = beyondSign || fractionDigits > 0;
+        // A point with no digits after it ("9.", "9.E31") is read as ".0": the zero
+        // is accumulated like any digit, and the extra step of scaling it back can
+        // round the last place differently from the digits alone.
+        if (fractionDigits == 0) {
+            mantissa.add(0);
+            fractionDigits = 1;
+        }
     }
 
     std::int64_t exponent = 0;

@@ -56,6 +56,20 @@ TEST_F(EvaluateToText, ZeroTextsFollowTheSeparatorInForce) {
                      });
 }
 
+// A point without digits after it stands for ".0": the zero is one more digit of
+// the mantissa, scaled back by one more power of ten, which moves the last place of
+// some values. The differences show that last place.
+TEST_F(EvaluateToText, APointWithoutFractionDigitsReadsAsPointZero) {
+    expectTexts(',', {
+                         {"9.E31-9E31", "8796093022208"},
+                         {"1.E31-1E31", "549755813888"},
+                         {"418.E30-418E30", "-35184372088832"},
+                         {"586546301850781554042.-586546301850781554042", "32"},
+                         {"9,E31-9.E31", "0"},
+                         {"5.+0", "5"},
+                     });
+}
+
 TEST_F(EvaluateToText, MathErrorsShowTheHugeValue) {
     expectTexts(',', {
                          {"cotan(0)", "1,1E4932"},
