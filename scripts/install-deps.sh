@@ -10,6 +10,7 @@ packages=(
     fonts-liberation2 fonts-dejavu-core fonts-dejavu-extra fonts-urw-base35
     libxdamage-dev xvfb xauth x11-utils xdotool xclip imagemagick trayer openbox locales
     desktop-file-utils dbus-daemon
+    qt6-wayland weston xwayland python3-xlib
 )
 
 missing=()

@@ -5,6 +5,7 @@
 
 #include "calculator/window/calculator_window.h"
 #include "calculator/window/control_factory.h"
+#include "calculator/window/display_platform.h"
 #include "calculator/window/first_paint_gate.h"
 #include "calculator/window/sound.h"
 #include "platform/fontconfig_preload.h"
@@ -39,9 +40,12 @@ std::unique_ptr<CalculatorWindow> makeCalculatorWindow(SoundService& sound,
 }  // namespace
 
 int runCalculator(int argc, char** argv, const std::function<void(QWidget& window)>& beforeShow) {
-    // First of all, so that it overlaps the whole start-up below.
+    // Through an argument rather than QT_QPA_PLATFORM, so that the programs the
+    // calculator starts (the mail program) see the session's environment unchanged.
+    QtArguments arguments(argc, argv, chooseQtPlatform(currentSessionEnvironment()));
+    // Before the toolkit, so that it overlaps the whole start-up below.
     platform::FontconfigPreload fontconfig;
-    QApplication app(argc, argv);
+    QApplication app(arguments.argc(), arguments.argv());
     prepareApplication(fontconfig);
 
     const auto sound = makeSoundService();
