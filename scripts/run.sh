@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Builds and starts the zhcalc calculator on a Debian 12 machine, installing what it
-# needs. With a display ($DISPLAY or $WAYLAND_DISPLAY) it opens there; without one it
-# runs on a private Xvfb server for a few seconds, saves a screenshot and says where.
+# Builds zhcalc and its command-line evaluator zhcalc-eval on a Debian 12 machine,
+# installing what they need, and starts the calculator. With a display ($DISPLAY or
+# $WAYLAND_DISPLAY) it opens there; without one it runs on a private Xvfb server for
+# a few seconds, saves a screenshot and says where.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
-"$root/scripts/build.sh" release zhcalc
+"$root/scripts/build.sh" release zhcalc zhcalc-eval
 program="$root/build/release/src/calculator/window/zhcalc"
 
 if [[ -n ${DISPLAY:-} || -n ${WAYLAND_DISPLAY:-} ]]; then

@@ -285,8 +285,13 @@ void BitButton::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 void BitButton::mouseDoubleClickEvent(QMouseEvent* e) {
-    // The second press of a double click has already arrived as a press.
-    e->accept();
+    // Qt hands a widget the second press of a double click as this event alone: it
+    // is a press like any other. A press that arrived as well is not pressed twice.
+    if (tracking_ && e->button() == Qt::LeftButton) {
+        e->accept();
+        return;
+    }
+    mousePressEvent(e);
 }
 
 void BitButton::releaseAt(QPoint pos, bool mayClick) {

@@ -153,7 +153,8 @@ void ToggleSwitch::paintEvent(QPaintEvent*) {
 
 void ToggleSwitch::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
-        if (tabStop_ && focusPolicy() != Qt::NoFocus) setFocus(Qt::MouseFocusReason);
+        // A switch that takes the focus only by Tab keeps it where it is.
+        if (tabStop_ && (focusPolicy() & Qt::ClickFocus) != 0) setFocus(Qt::MouseFocusReason);
         pressed_ = true;
         toggle();
     }

@@ -2,6 +2,8 @@
 // Mouse and key input for button tests, sent through the top-level window so that
 // Qt picks the receiver as for a real click (masks included).
 
+#include <QtTest/qtestmouse.h>
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -30,6 +32,40 @@ inline void click(QWidget& top, QPoint pos) {
     press(top, pos);
     release(top, pos);
 }
+
+// Mouse input as the platform reports it, with the time of each event: Qt makes
+// the double clicks out of it itself and delivers them to the widgets as it does
+// real input (the second press of a double click as a double-click event).
+class PlatformMouse {
+  public:
+    explicit PlatformMouse(QWidget& top) : top_(top) {}
+    ~PlatformMouse() { QTest::lastMouseTimestamp += 10 * QTest::mouseDoubleClickInterval; }
+
+    void press(QPoint pos, int afterMs = 20) {
+        send(pos, Qt::LeftButton, QEvent::MouseButtonPress, afterMs);
+    }
+    void move(QPoint pos, int afterMs = 20) {
+        send(pos, Qt::LeftButton, QEvent::MouseMove, afterMs);
+    }
+    void release(QPoint pos, int afterMs = 20) {
+        send(pos, Qt::NoButton, QEvent::MouseButtonRelease, afterMs);
+    }
+    void click(QPoint pos, int afterMs = 20) {
+        press(pos, afterMs);
+        release(pos);
+    }
+
+  private:
+    void send(QPoint pos, Qt::MouseButtons state, QEvent::Type type, int afterMs) {
+        QTest::lastMouseTimestamp += afterMs;
+        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+        qt_handleMouseEvent(top_.windowHandle(), QPointF(pos), QPointF(top_.mapToGlobal(pos)),
+                            state, button, type, Qt::NoModifier, QTest::lastMouseTimestamp);
+        QCoreApplication::processEvents();
+    }
+
+    QWidget& top_;
+};
 
 inline void sendKey(QWidget& target, int key) {
     QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier, key == Qt::Key_Space ? " " : "");

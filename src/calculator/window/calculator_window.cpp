@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 #include <cstring>
 #include <set>
 
@@ -121,6 +122,7 @@ CalculatorWindow::CalculatorWindow(SoundService& sound, std::shared_future<void>
     view_ = std::make_unique<PanelView>(*this);
 
     buildControls();
+    arrangeFocus();
     buildMenuAndTray();
     updateConstantHints();
     panel_->setListener(view_.get());
@@ -240,6 +242,22 @@ void CalculatorWindow::buildStrip() {
     }
 }
 
+void CalculatorWindow::arrangeFocus() {
+    // Typed characters belong to the keyboard map. The window holds the focus from
+    // the start and takes it back on every click in it (a click gives the focus to
+    // the nearest widget up from the one clicked that takes it by click); a switch
+    // or check box takes it only by Tab, and the space bar then toggles it.
+    QWidget* previous = nullptr;
+    for (const char* name : layout::tabOrder()) {
+        auto* widget = findChild<QWidget*>(QString::fromUtf8(name));
+        widget->setFocusPolicy(Qt::TabFocus);
+        if (previous != nullptr) setTabOrder(previous, widget);
+        previous = widget;
+    }
+    setFocusPolicy(Qt::ClickFocus);
+    setFocus(Qt::OtherFocusReason);
+}
+
 void CalculatorWindow::buildMenuAndTray() {
     const auto item = [this](const char* caption, QKeySequence shortcut, void (CalcPanel::*op)()) {
         WindowMenuItem entry{QString::fromUtf8(caption), shortcut, {}};
@@ -318,22 +336,47 @@ void CalculatorWindow::guarded(Operation&& operation) {
     runGuarded(this, std::forward<Operation>(operation));
 }
 
+QRect CalculatorWindow::centredFrame(const QRect& area, const QMargins& frame) const {
+    const QSize outer = size().grownBy(frame);
+    return {area.topLeft() +
+                QPoint((area.width() - outer.width()) / 2, (area.height() - outer.height()) / 2),
+            outer};
+}
+
 void CalculatorWindow::centreOnScreen() {
     const QScreen* screen =
         this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
     if (screen == nullptr) return;
-    // The outer size the frame adds to the client area, as designed.
-    const QSize outer(486, 344);
-    const QRect area = screen->availableGeometry();
-    move(area.center() - QPoint(outer.width() / 2, outer.height() / 2));
+    // The frame is the window manager's and known only once it has framed the window;
+    // until then (and without a window manager) the window's own area is centred.
+    const QMargins frame =
+        windowHandle() != nullptr && isVisible() ? windowHandle()->frameMargins() : QMargins();
+    const QRect outer = centredFrame(screen->availableGeometry(), frame);
+    const QPoint client = outer.topLeft() + QPoint(frame.left(), frame.top());
+    if (windowHandle() != nullptr && isVisible())
+        setGeometry(QRect(client, size()));
+    else
+        move(client);
 }
 
 void CalculatorWindow::showEvent(QShowEvent* event) {
     if (!centred_) {
         centred_ = true;
         centreOnScreen();
+        // Framed before it is first exposed: the frame is centred then, before the
+        // window's first picture, so at most the empty frame is seen to move.
+        windowHandle()->installEventFilter(this);
     }
     QWidget::showEvent(event);
+}
+
+bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == windowHandle() && event->type() == QEvent::Expose &&
+        windowHandle()->isExposed()) {
+        windowHandle()->removeEventFilter(this);
+        centreOnScreen();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 // The colour key is cut from the window's first picture once it is on screen, so

@@ -41,7 +41,9 @@ class CalculatorWindow : public QWidget {
     // What the display shows.
     QString displayText() const;
 
-    // Places the window in the middle of its screen (done before it is first shown).
+    // Places the window's frame in the middle of its screen's available area; before
+    // the window manager has framed it, the window itself. Done when first shown and
+    // again when first exposed, once the frame is known.
     void centreOnScreen();
 
   protected:
@@ -49,6 +51,7 @@ class CalculatorWindow : public QWidget {
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     class PanelView;
@@ -56,7 +59,9 @@ class CalculatorWindow : public QWidget {
     void buildControls();
     void buildKeys();
     void buildStrip();
+    void arrangeFocus();
     void buildMenuAndTray();
+    QRect centredFrame(const QRect& area, const QMargins& frame) const;
     void typed(const QKeyEvent& event);
     void typedCharacters(const std::string& cp1251);
     void pressKey(const Key& key);

@@ -136,6 +136,26 @@ constexpr std::array kControls = std::to_array<ControlLayout>({
     control("rom8", CheckBox, Panel1, {451, 8, 17, 17}, "rom8"),
 });
 
+constexpr std::array kTabOrder = std::to_array<const char*>({
+    "Switch1",
+    "Switch2",
+    "Switch3",
+    "Switch4",
+    "Switch5",
+    "Switch6",
+    "Switch7",
+    "Switch8",
+    "Rom",
+    "rom1",
+    "rom2",
+    "rom3",
+    "rom4",
+    "rom5",
+    "rom6",
+    "rom7",
+    "rom8",
+});
+
 template <typename Row, std::size_t N>
 const Row* findRow(const std::array<Row, N>& rows, const char* name) {
     for (const Row& row : rows) {
@@ -158,6 +178,10 @@ std::span<const ControlLayout> otherControls() {
 }
 const ControlLayout* findControl(const char* name) {
     return findRow(kControls, name);
+}
+
+std::span<const char* const> tabOrder() {
+    return kTabOrder;
 }
 
 }  // namespace zhcalc::layout

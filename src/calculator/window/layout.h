@@ -72,6 +72,10 @@ struct ControlLayout {
 std::span<const ControlLayout> otherControls();
 const ControlLayout* findControl(const char* name);
 
+// The controls that Tab walks, in its order: the bar's switches, then
+// "Постоянно помнить" beside them, then the register check boxes below.
+std::span<const char* const> tabOrder();
+
 // What the window itself sets.
 inline constexpr ColorValue kWindowColor = controls::clMenuBar;
 inline constexpr ColorValue kTransparentColor = controls::clAqua;

@@ -97,8 +97,123 @@ sep=$(LC_ALL=$want_locale locale decimal_point)
 [[ $sep == "." || $sep == "," ]] || sep=.
 echo "display $display, locale $want_locale, decimal separator '$sep', window $wid"
 
+click_at() { xdotool mousemove --window "$wid" "$1" "$2" click 1; }
+# Client coordinates of the controls used below (the layout's, inside their shapes).
+declare -A at=(
+    [display]="200 20" [1]="35 60" [+]="75 132" [C]="184 152" [backspace]="248 159"
+    [clear_registers]="236 196"
+    [Switch1]="232 266" [Switch2]="265 266" [Switch3]="298 266" [Switch4]="331 266"
+    [Switch5]="364 266" [Switch6]="397 266" [Switch7]="430 266" [Switch8]="460 266"
+    [Rom]="20 266" [rom1]="232 244" [rom2]="264 244" [rom3]="296 244" [rom4]="328 244"
+    [rom5]="360 244" [rom6]="400 244" [rom7]="432 244" [rom8]="459 244"
+)
+click_on() { click_at ${at[$1]}; }
+# Ctrl+C, then the clipboard must read $1. Consecutive checks expect different texts.
+copied_is() {
+    xdotool key ctrl+c
+    wait_for 5 clipboard_is "$1" ||
+        fail "$2: the display reads '$(xclip -selection clipboard -o 2>/dev/null)', expected '$1'"
+}
+
+# The frame is centred on the screen (openbox leaves the whole screen as work area).
+frame_centred() {
+    local extents l r t b x y w h sw sh
+    extents=$(xprop -id "$wid" _NET_FRAME_EXTENTS | sed -n 's/.*= *//p' | tr -d ' ')
+    [[ -n $extents ]] || return 1
+    IFS=, read -r l r t b <<<"$extents"
+    eval "$(xwininfo -id "$wid" | awk '/Absolute upper-left X/ {print "x=" $4}
+        /Absolute upper-left Y/ {print "y=" $4} /Width:/ {print "w=" $2} /Height:/ {print "h=" $2}')"
+    read -r sw sh <<<"$(xwininfo -root | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w, h}')"
+    local dx=$(( 2 * (x - l) + (l + w + r) - sw )) dy=$(( 2 * (y - t) + (t + h + b) - sh ))
+    frame_offset="frame $((l + w + r))x$((t + h + b)) at $((x - l)),$((y - t)), twice off centre by $dx,$dy"
+    (( dx >= -2 && dx <= 2 && dy >= -2 && dy <= 2 ))
+}
+wait_for 5 frame_centred || { frame_centred; fail "the frame is not centred: $frame_offset"; }
+echo "ok: centred on the screen ($frame_offset)"
+
+# Typed spaces reach only the keyboard map: right after start (where nothing has been
+# clicked) and after a click on a switch and on a check box, "7 *6" Enter gives 42
+# and leaves every register, switch and check box as it was.
+focus
+xdotool type --delay 30 "7 *6"
+xdotool key Return
+copied_is 42 "7 *6 Enter right after start"
+# "Постоянно помнить" is still off: a switch stores (and clears) rather than recalls.
+click_on Switch1
+xdotool type --delay 30 "5"
+copied_is 5 "Switch1 after typing at start (a checked Rom would recall)"
+click_on Switch1  # off again: appends what it stored
+copied_is 542 "Switch1 off"
+# After a click on a switch (it stores "8"): a space there would turn it off and recall.
+xdotool key Escape
+xdotool type "8"
+click_on Switch2
+xdotool type --delay 30 "7 *6"
+xdotool key Return
+copied_is 42 "7 *6 Enter after a click on Switch2"
+click_on Switch2
+copied_is 428 "Switch2 turned off after typing (still on, holding 8)"
+# After a click on a check box (rom3 protects register 3): a space would unprotect it.
+xdotool key Escape
+click_on rom3
+xdotool type --delay 30 "7 *6"
+xdotool key Return
+copied_is 42 "7 *6 Enter after a click on rom3"
+click_on Switch3  # protected: recalls the empty register, keeps 42
+xdotool type "0"
+copied_is 420 "Switch3 on with rom3 still checked"
+click_on Switch3
+click_on rom3
+echo "ok: typed spaces change no register, switch or check box (at start, after switch and check box clicks)"
+
+# Tab walks Switch1-Switch8, then "Постоянно помнить", then rom1-rom8, and Space
+# toggles what it reached: each switch k stores the k typed before it (typing there
+# still reaches the keyboard map), then every rom box is checked, Rom passed over.
+click_on clear_registers
+click_on display  # the focus is the window's
+xdotool key Escape
+for k in 1 2 3 4 5 6 7 8; do xdotool key --delay 10 "$k" Tab space; done
+xdotool key --delay 10 Tab $(printf 'Tab space %.0s' $(seq 8))
+click_on display
+xdotool type "0"
+for k in 1 2 3 4 5 6 7 8; do click_on "Switch$k"; done  # each off: appends register k
+copied_is 012345678 "Tab and Space for the switches"
+for k in 1 2 3 4 5 6 7 8; do click_on "Switch$k"; done  # on: protected, so each recalls k
+copied_is 01234567812345678 "Tab and Space for rom1-rom8 (a box left unchecked stores)"
+# Rom: rom1 unchecked by the mouse, Switch1 off (appends 1), the ninth Tab checks Rom,
+# and Switch1 then recalls again instead of storing.
+click_on rom1
+click_on Switch1
+click_on display
+xdotool key --delay 10 Escape $(printf 'Tab %.0s' $(seq 9)) space
+click_on display
+xdotool type "0"
+click_on Switch1
+copied_is 01 "the ninth Tab and Space for Rom, then Switch1"
+echo "ok: Tab walks Switch1-Switch8, Rom, rom1-rom8; Space on a focused switch stores"
+
+# Quick second clicks count: the display grows by one text per click.
+for delay in 50 150 300; do
+    xdotool key Escape
+    xdotool mousemove --window "$wid" ${at[1]} click --repeat 2 --delay "$delay" 1
+    xdotool mousemove --window "$wid" ${at[+]} click --repeat 2 --delay "$delay" 1
+    copied_is "11++" "double click on 1 and + ($delay ms)"
+    xdotool type "9876"
+    xdotool mousemove --window "$wid" ${at[backspace]} click --repeat 2 --delay "$delay" 1
+    copied_is "11++98" "double click on backspace ($delay ms)"
+    xdotool mousemove --window "$wid" ${at[C]} click --repeat 2 --delay "$delay" 1
+    xdotool type "$delay"
+    copied_is "$delay" "double click on C ($delay ms)"
+done
+[[ $(xdotool search --onlyvisible --class '^zhcalc$' | wc -l) == 1 ]] ||
+    fail "a second window (an error box?) appeared after the double clicks"
+echo "ok: double clicks on 1, +, backspace and C act twice (50, 150, 300 ms)"
+
+# (Rom and rom2-rom8 stay checked; nothing below stores in a register.)
+
 # 1. Type an expression, evaluate with Enter, copy with Ctrl+C, read it back.
 focus
+xdotool key Escape
 xdotool type --delay 30 "7/2"
 xdotool key --delay 30 Return ctrl+c
 wait_for 5 clipboard_is "3${sep}5" ||
@@ -125,7 +240,6 @@ wait_for 5 clipboard_is "Пи€?" ||
 echo "ok: xclip Пи€日, Ctrl+V, Ctrl+C -> Пи€?"
 
 # Keys on screen: "C", then "1", "+", "2", "=" clicked with the mouse, copied with "буф".
-click_at() { xdotool mousemove --window "$wid" "$1" "$2" click 1; }
 click_at 184 152  # "C"
 click_at 35 60    # "1"
 click_at 75 132   # "+"
