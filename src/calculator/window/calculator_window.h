@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "calculator/calc_panel.h"
-#include "calculator/window/colour_key.h"
 #include "calculator/window/qt_services.h"
 
 namespace zhcalc {
@@ -47,8 +46,6 @@ class CalculatorWindow : public QWidget {
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
   private:
     class PanelView;
@@ -63,7 +60,7 @@ class CalculatorWindow : public QWidget {
     void switchToggled(int n, bool on);
     void updateConstantHints();
     void openAboutWindow();
-    void scheduleColourKey(PictureSource source = PictureSource::Rendered);
+    void cutColourKey();
     template <typename Operation>
     void guarded(Operation&& operation);
 
@@ -80,9 +77,6 @@ class CalculatorWindow : public QWidget {
     TrayMinimizer* tray_ = nullptr;
     LocaleWatcher* locale_ = nullptr;
     bool centred_ = false;
-    bool colourKeyPending_ = false;
-    bool colourKeyApplied_ = false;
-    PictureSource colourKeySource_ = PictureSource::Rendered;
 };
 
 }  // namespace zhcalc
