@@ -47,12 +47,14 @@ QRegion regionOfColor(const QImage& picture, QRgb key, const QRect& area) {
     return runsOf(picture, key, area, true);
 }
 
-QRegion recutHoles(const QRegion& holes, const QImage& picture, QRgb key, const QRegion& damaged) {
+Recut recutHoles(const QRegion& holes, const QImage& picture, QRgb key, const QRegion& damaged) {
     const QRegion repainted = damaged & picture.rect();
-    QRegion result = holes - repainted;
+    QRegion found;
     for (const QRect& rect : repainted)
-        result |= regionOfColor(picture, key, rect);
-    return result;
+        found |= regionOfColor(picture, key, rect);
+    // Outside the repainted area nothing can have changed: compare only inside it.
+    if (((holes & repainted) ^ found).isEmpty()) return {holes, false};
+    return {(holes - repainted) | found, true};
 }
 
 QRegion deviceRegion(const QRegion& logical, qreal dpr) {

@@ -21,7 +21,11 @@ QRegion regionOfColor(const QImage& picture, QRgb key, const QRect& area);
 // The holes of `picture` after the pixels under `damaged` were painted anew: the
 // key-coloured pixels inside `damaged`, and outside it the `holes` as they were.
 // Equals regionOfColor over the whole picture when nothing outside `damaged` changed.
-QRegion recutHoles(const QRegion& holes, const QImage& picture, QRgb key, const QRegion& damaged);
+struct Recut {
+    QRegion holes;
+    bool changed = false;  // whether they differ from the holes before
+};
+Recut recutHoles(const QRegion& holes, const QImage& picture, QRgb key, const QRegion& damaged);
 
 // The device pixels that painting the logical region `logical` can reach at the
 // device pixel ratio `dpr`: every rectangle scaled and widened to whole pixels, with

@@ -78,9 +78,9 @@ void ColourKeyCutter::recut() {
     const QRegion damaged =
         fresh ? QRegion(picture->rect()) : deviceRegion(damage_, picture->devicePixelRatio());
     damage_ = QRegion();
-    const QRegion holes = recutHoles(fresh ? QRegion() : holes_, *picture, key_, damaged);
-    if (!fresh && (holes ^ holes_).isEmpty()) return;
-    holes_ = holes;
+    Recut recut = recutHoles(fresh ? QRegion() : holes_, *picture, key_, damaged);
+    if (!fresh && !recut.changed) return;
+    holes_ = std::move(recut.holes);
     pictureSize_ = picture->size();
     if (sink_) sink_(pictureSize_, holes_);
 }

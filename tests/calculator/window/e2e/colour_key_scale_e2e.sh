@@ -87,7 +87,7 @@ for scale in 1 1.25 1.5 1.75 2; do
     [[ $scale == 1 || $scale == 2 ]] && shot "at-rest"
 
     own="$work/own-$scale.ppm"
-    holes=$("${shape_tool[@]}" check "$wid" "$width" "$height" "$own") ||
+    holes=$("${shape_tool[@]}" check "$wid" "$width" "$height" "$own" 2>&1) ||
         fail "at rest, scale $scale: $holes"
     ((holes > 0)) || fail "at rest, scale $scale: no holes although the about line is aqua"
     echo "ok: scale $scale, ${width}x${height}: the $holes holes are the aqua pixels"
@@ -97,7 +97,7 @@ for scale in 1 1.25 1.5 1.75 2; do
     wait_for 5 "${shape_tool[@]}" shaped "$wid" ||
         fail "scale $scale: pressing the register-clear key cut no shape"
     [[ $scale == 1 || $scale == 2 ]] && shot "key-down"
-    down=$("${shape_tool[@]}" check "$wid" "$width" "$height") ||
+    down=$("${shape_tool[@]}" check "$wid" "$width" "$height" 2>&1) ||
         { xdotool mouseup 1; fail "key held down, scale $scale: $down"; }
     xdotool mouseup 1
     ((down < holes)) || fail "scale $scale: the pressed key left $down holes of $holes"
@@ -105,7 +105,7 @@ for scale in 1 1.25 1.5 1.75 2; do
 
     wait_for 5 "${shape_tool[@]}" shaped "$wid" ||
         fail "scale $scale: releasing the register-clear key cut no shape"
-    up=$("${shape_tool[@]}" check "$wid" "$width" "$height") ||
+    up=$("${shape_tool[@]}" check "$wid" "$width" "$height" 2>&1) ||
         fail "key released, scale $scale: $up"
     ((up == holes)) || fail "scale $scale: $up holes after the release, $holes before the press"
     echo "ok: scale $scale, key released: the holes are back"
