@@ -36,6 +36,8 @@ ColourKeyCutter::ColourKeyCutter(QWidget& window, QRgb key, ShapeSink sink)
 
 void ColourKeyCutter::watch(QObject* object) {
     if (!object->isWidgetType()) return;
+    // Windows of their own (the about window) paint elsewhere.
+    if (object != &window_ && static_cast<QWidget*>(object)->isWindow()) return;
     object->installEventFilter(this);
     for (QObject* child : object->children())
         watch(child);
