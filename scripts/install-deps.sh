@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev libasound2-dev libfontconfig-dev alsa-utils
     libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev
     fonts-liberation2 fonts-dejavu-core fonts-dejavu-extra fonts-urw-base35
-    libxdamage-dev xvfb xauth x11-utils xdotool xclip imagemagick trayer openbox locales
+    libxdamage-dev libxcb-shape0-dev xvfb xauth x11-utils xdotool xclip imagemagick trayer openbox locales
     desktop-file-utils dbus-daemon
     qt6-wayland weston xwayland python3-xlib
 )

@@ -11,7 +11,7 @@
 
 #include "about/about_window.h"
 #include "calculator/window/app_identity.h"
-#include "calculator/window/colour_key.h"
+#include "calculator/window/colour_key_cutter.h"
 #include "calculator/window/control_factory.h"
 #include "calculator/window/error_box.h"
 #include "calculator/window/frames.h"
@@ -20,6 +20,7 @@
 #include "calculator/window/mail_label.h"
 #include "calculator/window/tray_minimizer.h"
 #include "calculator/window/window_menu.h"
+#include "calculator/window/x11_shape.h"
 #include "controls/bit_button.h"
 #include "controls/face_prerender.h"
 #include "engine/cp1251.h"
@@ -75,7 +76,6 @@ class CalculatorWindow::PanelView : public PanelListener {
         QWidget* comma = widgetFor("SBzpt");
         if (comma->isVisibleTo(&window_) == visible) return;
         comma->setVisible(visible);
-        window_.scheduleColourKey();
     }
     void keyEnabledSet(const Key& key, bool enabled) override {
         QWidget* widget = widgetFor(key.name);
@@ -124,6 +124,7 @@ CalculatorWindow::CalculatorWindow(SoundService& sound, std::shared_future<void>
     buildControls();
     arrangeFocus();
     buildMenuAndTray();
+    cutColourKey();
     updateConstantHints();
     panel_->setListener(view_.get());
     // The keys are drawn on the other core while the window is being shown.
@@ -379,34 +380,10 @@ bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-// The colour key is cut from the window's first picture once it is on screen, so
-// the first paint is not held up; the picture is the one that paint left behind.
-void CalculatorWindow::paintEvent(QPaintEvent* event) {
-    QWidget::paintEvent(event);
-    if (!colourKeyApplied_) scheduleColourKey(PictureSource::LastPaint);
-}
-
-void CalculatorWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange) {
-        scheduleColourKey();
-    }
-    QWidget::changeEvent(event);
-}
-
-void CalculatorWindow::scheduleColourKey(PictureSource source) {
-    if (!windowMasksSupported() || !isVisible()) return;
-    if (colourKeyPending_) {
-        // A change since the last paint needs the window drawn anew.
-        if (source == PictureSource::Rendered) colourKeySource_ = source;
-        return;
-    }
-    colourKeyPending_ = true;
-    colourKeySource_ = source;
-    QTimer::singleShot(0, this, [this] {
-        colourKeyPending_ = false;
-        colourKeyApplied_ = true;
-        applyColourKey(*this, transparentKey(), colourKeySource_);
-    });
+// The holes follow every paint of the window, once it is on screen. The cutter is
+// the window's child.
+void CalculatorWindow::cutColourKey() {
+    if (x11ShapesAvailable()) new ColourKeyCutter(*this, transparentKey(), x11ShapeSink(*this));
 }
 
 }  // namespace zhcalc

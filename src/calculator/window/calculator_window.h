@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "calculator/calc_panel.h"
-#include "calculator/window/colour_key.h"
 #include "calculator/window/qt_services.h"
 
 namespace zhcalc {
@@ -49,8 +48,6 @@ class CalculatorWindow : public QWidget {
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -68,7 +65,7 @@ class CalculatorWindow : public QWidget {
     void switchToggled(int n, bool on);
     void updateConstantHints();
     void openAboutWindow();
-    void scheduleColourKey(PictureSource source = PictureSource::Rendered);
+    void cutColourKey();
     template <typename Operation>
     void guarded(Operation&& operation);
 
@@ -85,9 +82,6 @@ class CalculatorWindow : public QWidget {
     TrayMinimizer* tray_ = nullptr;
     LocaleWatcher* locale_ = nullptr;
     bool centred_ = false;
-    bool colourKeyPending_ = false;
-    bool colourKeyApplied_ = false;
-    PictureSource colourKeySource_ = PictureSource::Rendered;
 };
 
 }  // namespace zhcalc

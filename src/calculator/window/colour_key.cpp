@@ -1,25 +1,33 @@
 #include "calculator/window/colour_key.h"
 
-#include <QBackingStore>
-#include <QGuiApplication>
-#include <QPixmap>
-#include <QWidget>
+#include <cmath>
 #include <vector>
 
 namespace zhcalc {
+namespace {
 
-QRegion regionWithoutColor(const QImage& picture, QRgb key) {
-    const QImage image = picture.convertToFormat(QImage::Format_RGB32);
-    const QRgb wanted = key & 0x00FFFFFFu;
+constexpr QRgb kColourBits = 0x00FFFFFFu;
+
+// The runs of pixels in `area` whose colour is (or, with `wanted` false, is not)
+// `key`, one rectangle per run, in the row order that QRegion::setRects takes.
+QRegion runsOf(const QImage& picture, QRgb key, const QRect& area, bool wanted) {
+    const QImage image = picture.format() == QImage::Format_RGB32 ||
+                                 picture.format() == QImage::Format_ARGB32 ||
+                                 picture.format() == QImage::Format_ARGB32_Premultiplied
+                             ? picture
+                             : picture.convertToFormat(QImage::Format_RGB32);
+    const QRect scan = area & image.rect();
+    const QRgb colour = key & kColourBits;
     std::vector<QRect> runs;
-    for (int y = 0; y < image.height(); ++y) {
+    for (int y = scan.top(); y <= scan.bottom(); ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        int x = 0;
-        while (x < image.width()) {
-            while (x < image.width() && (row[x] & 0x00FFFFFFu) == wanted)
+        int x = scan.left();
+        const int end = scan.right() + 1;
+        while (x < end) {
+            while (x < end && ((row[x] & kColourBits) == colour) != wanted)
                 ++x;
             const int start = x;
-            while (x < image.width() && (row[x] & 0x00FFFFFFu) != wanted)
+            while (x < end && ((row[x] & kColourBits) == colour) == wanted)
                 ++x;
             if (x > start) runs.emplace_back(start, y, x - start, 1);
         }
@@ -29,42 +37,36 @@ QRegion regionWithoutColor(const QImage& picture, QRgb key) {
     return region;
 }
 
-bool windowMasksSupported() {
-    return QGuiApplication::platformName() == QLatin1String("xcb");
-}
-
-namespace {
-
-// The backing store of an X11 window is a plain image of the window; reading it
-// spares drawing every control a second time. Null where it is anything else.
-const QImage* lastPaintedPicture(QWidget& window) {
-    QBackingStore* store = window.backingStore();
-    QPaintDevice* device = store != nullptr ? store->paintDevice() : nullptr;
-    if (device == nullptr || device->devType() != QInternal::Image) return nullptr;
-    const auto* image = static_cast<const QImage*>(device);
-    return image->size() == window.size() ? image : nullptr;
-}
-
-void setMaskFrom(QWidget& window, const QImage& picture, QRgb key) {
-    const QRegion visible = regionWithoutColor(picture, key);
-    if ((visible ^ QRegion(picture.rect())).isEmpty()) {
-        window.clearMask();
-    } else {
-        window.setMask(visible);
-    }
-}
-
 }  // namespace
 
-void applyColourKey(QWidget& window, QRgb key, PictureSource source) {
-    if (!windowMasksSupported()) return;
-    const QImage* painted =
-        source == PictureSource::LastPaint ? lastPaintedPicture(window) : nullptr;
-    if (painted != nullptr) {
-        setMaskFrom(window, *painted, key);
-    } else {
-        setMaskFrom(window, window.grab().toImage(), key);
+QRegion regionWithoutColor(const QImage& picture, QRgb key) {
+    return runsOf(picture, key, picture.rect(), false);
+}
+
+QRegion regionOfColor(const QImage& picture, QRgb key, const QRect& area) {
+    return runsOf(picture, key, area, true);
+}
+
+Recut recutHoles(const QRegion& holes, const QImage& picture, QRgb key, const QRegion& damaged) {
+    const QRegion repainted = damaged & picture.rect();
+    QRegion found;
+    for (const QRect& rect : repainted)
+        found |= regionOfColor(picture, key, rect);
+    // Outside the repainted area nothing can have changed: compare only inside it.
+    if (((holes & repainted) ^ found).isEmpty()) return {holes, false};
+    return {(holes - repainted) | found, true};
+}
+
+QRegion deviceRegion(const QRegion& logical, qreal dpr) {
+    QRegion device;
+    for (const QRect& rect : logical) {
+        const int left = static_cast<int>(std::floor(rect.left() * dpr)) - 1;
+        const int top = static_cast<int>(std::floor(rect.top() * dpr)) - 1;
+        const int right = static_cast<int>(std::ceil((rect.right() + 1) * dpr)) + 1;
+        const int bottom = static_cast<int>(std::ceil((rect.bottom() + 1) * dpr)) + 1;
+        device |= QRect(left, top, right - left, bottom - top);
     }
+    return device;
 }
 
 }  // namespace zhcalc

@@ -1,12 +1,12 @@
 #pragma once
 // The window's colour key: pixels of exactly the key colour are holes through
-// which the desktop shows. The mask is the region of every other pixel.
+// which the desktop shows. Everything here works on the window's picture in device
+// pixels (the backing store at the screen's scale), where a hole can be a single
+// device pixel that no logical coordinate names.
 
 #include <QImage>
 #include <QRegion>
 #include <QRgb>
-
-class QWidget;
 
 namespace zhcalc {
 
@@ -14,19 +14,22 @@ namespace zhcalc {
 // built from the row runs.
 QRegion regionWithoutColor(const QImage& picture, QRgb key);
 
-// Whether this platform can give a top-level window a mask (X11 can; the
-// offscreen platform cannot).
-bool windowMasksSupported();
+// The region of the pixels of `picture` whose colour (alpha ignored) is `key`,
+// looking only inside `area` (clipped to the picture).
+QRegion regionOfColor(const QImage& picture, QRgb key, const QRect& area);
 
-// Where the window's picture for the colour key comes from.
-enum class PictureSource {
-    Rendered,   // the window drawn anew: always current
-    LastPaint,  // what the last paint left in the window's backing store: free, and
-                // current only when nothing has changed since that paint
+// The holes of `picture` after the pixels under `damaged` were painted anew: the
+// key-coloured pixels inside `damaged`, and outside it the `holes` as they were.
+// Equals regionOfColor over the whole picture when nothing outside `damaged` changed.
+struct Recut {
+    QRegion holes;
+    bool changed = false;  // whether they differ from the holes before
 };
+Recut recutHoles(const QRegion& holes, const QImage& picture, QRgb key, const QRegion& damaged);
 
-// Sets the mask of `window` to the pixels of its picture that are not `key`; with
-// no hole at all the mask is cleared. Does nothing where masks are unsupported.
-void applyColourKey(QWidget& window, QRgb key, PictureSource source = PictureSource::Rendered);
+// The device pixels that painting the logical region `logical` can reach at the
+// device pixel ratio `dpr`: every rectangle scaled and widened to whole pixels, with
+// one pixel more on each side for the rounding of clip rectangles.
+QRegion deviceRegion(const QRegion& logical, qreal dpr);
 
 }  // namespace zhcalc
