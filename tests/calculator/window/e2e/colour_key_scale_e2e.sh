@@ -18,37 +18,11 @@ mkdir -p "$out_dir"
 here=$(cd "$(dirname "$0")" && pwd)
 shape_tool=("/usr/bin/python3" "$here/window_shape.py")
 
-skip() { echo "SKIPPED: $*"; exit 77; }
-fail() { echo "FAILED: $*"; shot "failure"; exit 1; }
+source "$(cd "$(dirname "$0")" && pwd)/e2e_lib.sh"
 
-for tool in Xvfb xdotool xwininfo openbox import convert; do
-    command -v "$tool" >/dev/null || skip "$tool is not installed (scripts/install-deps.sh)"
-done
+require_tools Xvfb xdotool xwininfo openbox import convert
 /usr/bin/python3 -c 'import Xlib.ext.shape' 2>/dev/null ||
     skip "python3-xlib is not installed (scripts/install-deps.sh)"
-
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    local pid
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-        pid=${pids[i]}
-        kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
-    done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-# Polls `$@` every 50 ms until it succeeds or `seconds` have passed.
-wait_for() {
-    local seconds=$1
-    shift
-    local deadline=$((SECONDS + seconds))
-    until "$@" >/dev/null 2>&1; do
-        ((SECONDS >= deadline)) && return 1
-        sleep 0.05
-    done
-}
 
 source "$here/../../../../scripts/lib/private-xvfb.sh"
 start_private_xvfb "$work/xvfb.log" || fail "Xvfb did not start"

@@ -13,12 +13,9 @@ want_locale=$2
 out_dir=$3
 mkdir -p "$out_dir"
 
-skip() { echo "SKIPPED: $*"; exit 77; }
-fail() { echo "FAILED: $*"; shot "failure"; exit 1; }
+source "$(cd "$(dirname "$0")" && pwd)/e2e_lib.sh"
 
-for tool in Xvfb xdotool xclip xwininfo xdpyinfo openbox trayer import; do
-    command -v "$tool" >/dev/null || skip "$tool is not installed (scripts/install-deps.sh)"
-done
+require_tools Xvfb xdotool xclip xwininfo xdpyinfo openbox trayer import
 
 # The Russian locale is generated where it is missing (needs root).
 have_locale() { locale -a 2>/dev/null | tr 'A-Z' 'a-z' | sed 's/utf-8/utf8/' |
@@ -30,29 +27,6 @@ if [[ $want_locale != C ]] && ! have_locale "$want_locale"; then
     fi
     have_locale "$want_locale" || skip "locale $want_locale is missing and cannot be generated here"
 fi
-
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    local pid
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-        pid=${pids[i]}
-        kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
-    done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-# Polls `$@` every 50 ms until it succeeds or `seconds` have passed.
-wait_for() {
-    local seconds=$1
-    shift
-    local deadline=$((SECONDS + seconds))
-    until "$@" >/dev/null 2>&1; do
-        ((SECONDS >= deadline)) && return 1
-        sleep 0.05
-    done
-}
 
 source "$(cd "$(dirname "$0")/../../../.." && pwd)/scripts/lib/private-xvfb.sh"
 start_private_xvfb "$work/xvfb.log" || fail "Xvfb did not start"

@@ -18,12 +18,9 @@ program=$1
 out_dir=$2
 mkdir -p "$out_dir"
 
-skip() { echo "SKIPPED: $*"; exit 77; }
-fail() { echo "FAILED: $*"; shot "failure" >/dev/null; exit 1; }
+source "$(cd "$(dirname "$0")" && pwd)/e2e_lib.sh"
 
-for tool in weston Xwayland weston-screenshooter xdotool xwininfo convert; do
-    command -v "$tool" >/dev/null || skip "$tool is not installed (scripts/install-deps.sh)"
-done
+require_tools weston Xwayland weston-screenshooter xdotool xwininfo convert
 /usr/bin/python3 -c "import Xlib.ext.shape" 2>/dev/null ||
     skip "python3-xlib is not installed (scripts/install-deps.sh)"
 # Without Qt's Wayland plugin Qt never picks Wayland, and there is nothing to test.
@@ -32,29 +29,6 @@ compgen -G "/usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so" >/dev/null 
 # XWayland listens on a socket there; X servers make the folder themselves.
 [[ -d /tmp/.X11-unix ]] || mkdir -m 1777 /tmp/.X11-unix 2>/dev/null ||
     skip "/tmp/.X11-unix is missing and cannot be made"
-
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    local pid
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-        pid=${pids[i]}
-        kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
-    done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-# Polls `$@` every 50 ms until it succeeds or `seconds` have passed.
-wait_for() {
-    local seconds=$1
-    shift
-    local deadline=$((SECONDS + seconds))
-    until "$@" >/dev/null 2>&1; do
-        ((SECONDS >= deadline)) && return 1
-        sleep 0.05
-    done
-}
 
 mkdir -p "$work/runtime" "$work/home" "$work/shots"
 chmod 700 "$work/runtime"
