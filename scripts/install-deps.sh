@@ -7,7 +7,8 @@ packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
     qt6-base-dev libasound2-dev libfontconfig-dev alsa-utils
     libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev
-    fonts-liberation2 fonts-dejavu-core fonts-dejavu-extra fonts-urw-base35
+    fonts-liberation2 fonts-dejavu-core fonts-dejavu-extra fonts-urw-base35 fonts-ebgaramond
+    fonts-noto-extra
     libxdamage-dev libxcb-shape0-dev xvfb xauth x11-utils xdotool xclip imagemagick trayer openbox locales
     desktop-file-utils dbus-daemon
     qt6-wayland weston xwayland python3-xlib

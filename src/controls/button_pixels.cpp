@@ -77,8 +77,11 @@ void drawPixelScanBevel(QImage& image, QRgb key, bool down, bool focused,
     const auto isKey = [&](int x, int y) {
         return sameRgb(reinterpret_cast<const QRgb*>(source.constScanLine(y))[x], key);
     };
+    // A short run's inner pixels lie beyond its ends, on the key colour; the region
+    // leaves them out, so the bevel does too.
     const auto put = [&](QPoint p, QRgb color) {
-        if (p.x() >= 0 && p.y() >= 0 && p.x() < width && p.y() < height) image.setPixel(p, color);
+        if (p.x() >= 0 && p.y() >= 0 && p.x() < width && p.y() < height && !isKey(p.x(), p.y()))
+            image.setPixel(p, color);
     };
     const auto shadeRun = [&](QPoint entry, QPoint exit) {
         const QPoint step(1, 1);
@@ -116,9 +119,19 @@ void drawPixelScanBevel(QImage& image, QRgb key, bool down, bool focused,
         walk(0, y);
 }
 
-void drawPolygonEdges(QImage& image, const std::vector<QPoint>& closed, bool down, bool focused,
-                      const BevelColors& colors) {
+void drawPolygonEdges(QImage& image, const std::vector<QPoint>& closed, QRgb key, bool down,
+                      bool focused, const BevelColors& colors) {
     if (closed.size() < 4) return;  // fewer than three distinct vertices: no polygon
+    // Near a sharp vertex an inner line runs out of the figure; only the figure is
+    // the button (its region), so the lines are kept to its pixels.
+    const QImage shape = image.copy();
+    const auto drawInside = [&](QPoint from, QPoint to, QRgb color) {
+        traceLine(from, to, [&](int x, int y) {
+            if (x >= 0 && y >= 0 && x < shape.width() && y < shape.height() &&
+                !sameRgb(shape.pixel(x, y), key))
+                image.setPixel(x, y, color);
+        });
+    };
     const std::vector<QPoint> figure(closed.begin(), closed.end() - 1);
     const auto inside = [&](int x, int y) { return polygonContainsPixel(figure, x, y); };
     struct Edge {
@@ -149,17 +162,15 @@ void drawPolygonEdges(QImage& image, const std::vector<QPoint>& closed, bool dow
     const int f = focused ? 1 : 0;
     for (const Edge& e : edges) {
         const QPoint shift = e.normal * (f + 1);
-        drawLine(image, e.from + shift, e.to + shift,
-                 e.lit == down ? colors.shadow : colors.light3D);
+        drawInside(e.from + shift, e.to + shift, e.lit == down ? colors.shadow : colors.light3D);
     }
     for (const Edge& e : edges) {
         const QPoint shift = e.normal * f;
-        drawLine(image, e.from + shift, e.to + shift,
-                 e.lit == down ? colors.black : colors.highlight);
+        drawInside(e.from + shift, e.to + shift, e.lit == down ? colors.black : colors.highlight);
     }
     if (focused)
         for (const Edge& e : edges)
-            drawLine(image, e.from, e.to, colors.focus);
+            drawInside(e.from, e.to, colors.focus);
 }
 
 }  // namespace zhcalc::controls

@@ -53,14 +53,17 @@ QRegion regionFromPixels(const QImage& image, QRgb key);
 
 // Two-pixel bevel found by scanning every down-right diagonal for runs of non-key
 // pixels: light at each run's upper-left end and dark at its lower-right end (the
-// other way round when down). A focused face also gets black run ends.
+// other way round when down). A focused face also gets black run ends. Only the
+// non-key pixels change.
 void drawPixelScanBevel(QImage& image, QRgb key, bool down, bool focused,
                         const BevelColors& colors);
 
-// Shaded outline of a polygon: two lines outside each edge, light on the edges
-// that face up or left and dark on the others (swapped when down), and the focus
-// colour on the outline when focused. `closed` repeats its first vertex at the end.
-void drawPolygonEdges(QImage& image, const std::vector<QPoint>& closed, bool down, bool focused,
-                      const BevelColors& colors);
+// Shaded outline of a polygon drawn on its outlined figure: two lines along each
+// edge, on the outline and one pixel inside (one and two pixels inside when
+// focused), light on the edges that face up or left and dark on the others
+// (swapped when down), and the focus colour on the outline when focused. Only the
+// figure's pixels (those not `key`) change. `closed` repeats its first vertex.
+void drawPolygonEdges(QImage& image, const std::vector<QPoint>& closed, QRgb key, bool down,
+                      bool focused, const BevelColors& colors);
 
 }  // namespace zhcalc::controls

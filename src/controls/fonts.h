@@ -1,7 +1,7 @@
 #pragma once
 // The windows name Windows fonts. Linux has none of them, so each gets a deliberate
 // stand-in from Debian's font packages (fonts-liberation2, fonts-urw-base35,
-// fonts-dejavu), all of which cover Cyrillic.
+// fonts-ebgaramond, fonts-noto-extra), all of which cover Cyrillic.
 
 #include <QColor>
 #include <QFont>
@@ -15,7 +15,7 @@ namespace zhcalc::controls {
 // call once after the application object exists. Safe to call more than once.
 void installFontSubstitutes();
 
-// The stand-in for a Windows family; any other family is returned as it is.
+// The best stand-in for a Windows family; any other family is returned as it is.
 QString standInFamily(const QString& family);
 
 enum FontStyle : unsigned {

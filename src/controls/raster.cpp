@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <limits>
 
 namespace zhcalc::controls {
@@ -70,18 +69,16 @@ void fillRoundRect(QImage& image, QPoint topLeft, QPoint bottomRight, int corner
 }
 
 bool polygonContainsPixel(const std::vector<QPoint>& vertices, int x, int y) {
-    const double px = x + 0.5;
-    const double py = y + 0.5;
     int winding = 0;
     const size_t n = vertices.size();
     for (size_t i = 0; i < n; ++i) {
         const QPoint a = vertices[i];
         const QPoint b = vertices[(i + 1) % n];
-        const double side =
-            double(b.x() - a.x()) * (py - a.y()) - (px - a.x()) * double(b.y() - a.y());
-        if (a.y() <= py) {
-            if (b.y() > py && side > 0) ++winding;
-        } else if (b.y() <= py && side < 0) {
+        const long long side = static_cast<long long>(b.x() - a.x()) * (y - a.y()) -
+                               static_cast<long long>(x - a.x()) * (b.y() - a.y());
+        if (a.y() <= y) {
+            if (b.y() > y && side > 0) ++winding;
+        } else if (b.y() <= y && side < 0) {
             --winding;
         }
     }
@@ -90,35 +87,34 @@ bool polygonContainsPixel(const std::vector<QPoint>& vertices, int x, int y) {
 
 namespace {
 
-// Where a polygon edge crosses the row of pixel centres py = y + 0.5: the first
-// pixel whose centre is not on the counting side of the edge (the one
-// polygonContainsPixel tests). Every pixel left of it gets the edge's winding.
+// Where a polygon edge crosses the row y: the first pixel that is not on the
+// counting side of the edge (the one polygonContainsPixel tests). Every pixel left
+// of it gets the edge's winding.
 struct Crossing {
     int firstOutside;
     int winding;
 };
 
-// Twice the cross product polygonContainsPixel computes, exact in integers, signed so
-// that it is positive on the side that counts.
+// The cross product polygonContainsPixel computes, signed so that it is positive on
+// the side that counts.
 long long countingSide(QPoint a, QPoint b, int x, int y) {
     const long long dx = b.x() - a.x();
     const long long dy = b.y() - a.y();
-    const long long side = dx * (2LL * y + 1 - 2LL * a.y()) - (2LL * x + 1 - 2LL * a.x()) * dy;
+    const long long side = dx * (y - a.y()) - (x - a.x()) * dy;
     return dy > 0 ? side : -side;
 }
 
 std::vector<Crossing> rowCrossings(const std::vector<QPoint>& vertices, int y) {
-    const double py = y + 0.5;
     std::vector<Crossing> crossings;
     const size_t n = vertices.size();
     for (size_t i = 0; i < n; ++i) {
         const QPoint a = vertices[i];
         const QPoint b = vertices[(i + 1) % n];
-        const bool upward = a.y() <= py && b.y() > py;
-        const bool downward = a.y() > py && b.y() <= py;
+        const bool upward = a.y() <= y && b.y() > y;
+        const bool downward = a.y() > y && b.y() <= y;
         if (!upward && !downward) continue;
         // Start from the rounded intersection, then settle on the exact pixel.
-        const double t = (py - a.y()) / (b.y() - a.y());
+        const double t = double(y - a.y()) / (b.y() - a.y());
         int x = static_cast<int>(std::floor(a.x() + t * (b.x() - a.x())));
         while (countingSide(a, b, x, y) <= 0)
             --x;
@@ -161,25 +157,7 @@ void fillPolygon(QImage& image, const std::vector<QPoint>& vertices, QRgb color)
 }
 
 void drawLine(QImage& image, QPoint from, QPoint to, QRgb color) {
-    int x = from.x();
-    int y = from.y();
-    const int dx = std::abs(to.x() - x);
-    const int dy = -std::abs(to.y() - y);
-    const int stepX = x < to.x() ? 1 : -1;
-    const int stepY = y < to.y() ? 1 : -1;
-    int error = dx + dy;
-    while (x != to.x() || y != to.y()) {
-        setPixelIfInside(image, x, y, color);
-        const int twice = 2 * error;
-        if (twice >= dy) {
-            error += dy;
-            x += stepX;
-        }
-        if (twice <= dx) {
-            error += dx;
-            y += stepY;
-        }
-    }
+    traceLine(from, to, [&](int x, int y) { setPixelIfInside(image, x, y, color); });
 }
 
 void drawPolyline(QImage& image, const std::vector<QPoint>& vertices, QRgb color) {

@@ -22,7 +22,7 @@ QImage drawShapeFace(int width, int height, const ShapeFaceParams& params, bool 
         fillPolygon(image, vertices, face);
         drawPolyline(image, vertices, params.drawEdges ? params.ditherColor | 0xFF000000u : face);
         if (!forRegion && params.drawEdges)
-            drawPolygonEdges(image, vertices, params.down, params.focused, params.bevel);
+            drawPolygonEdges(image, vertices, key, params.down, params.focused, params.bevel);
         return image;
     }
     if (!forRegion && params.drawEdges)

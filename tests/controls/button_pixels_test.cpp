@@ -79,26 +79,27 @@ TEST(PixelRegion, RowRunsOfNonKeyPixelsMergedIntoBands) {
 TEST(PixelScanBevel, ShadesEveryDiagonalRunOfASquare) {
     QImage up = squareOnKey();
     drawPixelScanBevel(up, kPureRed, false, false, kBevel);
-    // Up: A = highlight, B = 3D light, C = shadow, D = black.
+    // Up: A = highlight, B = 3D light, C = shadow, D = black. A short run's inner
+    // pixels would fall on the key colour around it, which stays.
     const std::vector<std::string> expectedUp = {
-        "...S..",  //
+        "......",  //
         ".HHHH.",  //
-        ".HLLKL",  //
-        "SHLSK.",  //
+        ".HLLK.",  //
+        ".HLSK.",  //
         ".HKKK.",  //
-        "..L...",
+        "......",
     };
     EXPECT_EQ(letters(up), expectedUp);
 
     QImage down = squareOnKey();
     drawPixelScanBevel(down, kPureRed, true, false, kBevel);
     const std::vector<std::string> expectedDown = {
-        "...L..",  //
+        "......",  //
         ".KKKK.",  //
-        ".KSSHS",  //
-        "LKSLH.",  //
+        ".KSSH.",  //
+        ".KSLH.",  //
         ".KHHH.",  //
-        "..S...",
+        "......",
     };
     EXPECT_EQ(letters(down), expectedDown);
 }
@@ -122,7 +123,7 @@ TEST(PolygonEdges, RectangleGetsLightTopLeftAndDarkBottomRight) {
     const std::vector<QPoint> rect = {{0, 0}, {7, 0}, {7, 5}, {0, 5}, {0, 0}};
     QImage up(8, 6, QImage::Format_RGB32);
     up.fill(kFace);
-    drawPolygonEdges(up, rect, false, false, kBevel);
+    drawPolygonEdges(up, rect, kPureRed, false, false, kBevel);
     const std::vector<std::string> expectedUp = {
         "HHHHHHHK",  //
         "HLLLLLSK",  //
@@ -135,7 +136,7 @@ TEST(PolygonEdges, RectangleGetsLightTopLeftAndDarkBottomRight) {
 
     QImage down(8, 6, QImage::Format_RGB32);
     down.fill(kFace);
-    drawPolygonEdges(down, rect, true, false, kBevel);
+    drawPolygonEdges(down, rect, kPureRed, true, false, kBevel);
     const std::vector<std::string> expectedDown = {
         "KKKKKKKH",  //
         "KSSSSSLH",  //
@@ -151,7 +152,7 @@ TEST(PolygonEdges, FocusDrawsTheOutlineInTheFocusColourInsideTwoBevelLines) {
     const std::vector<QPoint> rect = {{0, 0}, {7, 0}, {7, 5}, {0, 5}, {0, 0}};
     QImage image(8, 6, QImage::Format_RGB32);
     image.fill(kFace);
-    drawPolygonEdges(image, rect, false, true, kBevel);
+    drawPolygonEdges(image, rect, kPureRed, false, true, kBevel);
     const auto rows = letters(image);
     EXPECT_EQ(rows[0], "FFFFFFFF");
     EXPECT_EQ(rows[5], "FFFFFFFF");
@@ -167,7 +168,7 @@ TEST(PolygonEdges, TooFewVerticesDrawNothing) {
     QImage image(4, 4, QImage::Format_RGB32);
     image.fill(kFace);
     const QImage before = image.copy();
-    drawPolygonEdges(image, {{0, 0}, {3, 3}, {0, 0}}, false, false, kBevel);
+    drawPolygonEdges(image, {{0, 0}, {3, 3}, {0, 0}}, kPureRed, false, false, kBevel);
     EXPECT_EQ(image, before);
 }
 
