@@ -1,7 +1,7 @@
 #include "about/about_window.h"
 
 #include <QGuiApplication>
-#include <QList>
+#include <QImage>
 #include <QRegion>
 #include <string>
 
@@ -10,6 +10,7 @@
 #include "about/converter_press.h"
 #include "about/credits.h"
 #include "controls/background.h"
+#include "controls/button_pixels.h"
 #include "controls/flat_button.h"
 #include "controls/flat_edit.h"
 #include "controls/flat_group_box.h"
@@ -112,32 +113,17 @@ void AboutWindow::showEvent(QShowEvent* event) {
 }
 
 QRegion colorKeyShape(const QImage& picture, QRgb key) {
-    const QImage pixels = picture.convertToFormat(QImage::Format_RGB32);
-    const QRgb keyRgb = key & RGB_MASK;
-    // Row by row, the runs of pixels that are not the key colour.
-    QList<QRect> runs;
-    for (int y = 0; y < pixels.height(); ++y) {
-        const auto* row = reinterpret_cast<const QRgb*>(pixels.constScanLine(y));
-        for (int x = 0; x < pixels.width();) {
-            if ((row[x] & RGB_MASK) == keyRgb) {
-                ++x;
-                continue;
-            }
-            const int begin = x;
-            while (x < pixels.width() && (row[x] & RGB_MASK) != keyRgb)
-                ++x;
-            runs.append(QRect(begin, y, x - begin, 1));
-        }
-    }
-    QRegion shape;
-    shape.setRects(runs.constData(), static_cast<int>(runs.size()));
-    return shape;
+    return controls::regionFromPixels(picture.convertToFormat(QImage::Format_RGB32), key);
 }
 
 void AboutWindow::applyColorKey() {
     // Window shapes exist only on X11; elsewhere (offscreen) the window stays whole.
     if (QGuiApplication::platformName() != QStringLiteral("xcb")) return;
-    const QRegion shape = colorKeyShape(grab().toImage(), kTransparentColor);
+    // The mask is in the window's own (logical) pixels, so the picture it is cut from
+    // is drawn at that size too, whatever the screen's scale.
+    QImage picture(size(), QImage::Format_RGB32);
+    render(&picture);
+    const QRegion shape = colorKeyShape(picture, kTransparentColor);
     if ((shape ^ QRegion(rect())).isEmpty()) {
         clearMask();
         return;
