@@ -138,7 +138,7 @@ TEST(FrameComposer, EveryFrameEqualsComposingFromScratch) {
             plain.setPixel(x, y, qRgb(255 - y / 2, x % 256, 90));
     const QRgb inks[] = {kKey.rgb(),          kKey.rgb(), kKey.rgb(),
                          qRgb(255, 255, 255), kInk,       qRgb(0, 0, 255)};
-    std::minstd_rand random;  // default seed: the same text on every run
+    std::minstd_rand random;  // default-constructed: the same text on every run
     std::uniform_int_distribution<int> pickInk(0, std::size(inks) - 1);
     const auto makeText = [&](QSize size) {
         QImage text(size, QImage::Format_RGB32);

@@ -24,23 +24,13 @@ require_tools Xvfb xdotool xwininfo openbox import convert
 /usr/bin/python3 -c 'import Xlib.ext.shape' 2>/dev/null ||
     skip "python3-xlib is not installed (scripts/install-deps.sh)"
 
-source "$here/../../../../scripts/lib/private-xvfb.sh"
-start_private_xvfb "$work/xvfb.log" || fail "Xvfb did not start"
-pids+=("$XVFB_PID")
+start_x_desktop
 
 scale=none
 shot() {
     local file="$out_dir/zhcalc-colour-key-scale-${scale}-$1.png"
-    import -window root "$file" 2>/dev/null && echo "screenshot: $file"
+    save_screen "$file"
 }
-
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-pids+=($!)
-wait_for 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
-    fail "openbox did not start"
-
-mkdir -p "$work/home" "$work/runtime"
-chmod 700 "$work/runtime"
 
 # The register-clear key's left (yellow) bar, in logical client coordinates: the
 # key's middle is background, outside its outline, and its cyan bar is a hole.

@@ -28,24 +28,15 @@ if [[ $want_locale != C ]] && ! have_locale "$want_locale"; then
     have_locale "$want_locale" || skip "locale $want_locale is missing and cannot be generated here"
 fi
 
-source "$(cd "$(dirname "$0")/../../../.." && pwd)/scripts/lib/private-xvfb.sh"
-start_private_xvfb "$work/xvfb.log" || fail "Xvfb did not start"
-pids+=("$XVFB_PID")
+start_x_desktop
 display=$DISPLAY
 
 shot() {
     local file="$out_dir/zhcalc-e2e-${want_locale}-$1.png"
-    import -window root "$file" 2>/dev/null && echo "screenshot: $file"
+    save_screen "$file"
 }
 
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-pids+=($!)
-wait_for 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
-    fail "openbox did not start"
-
 # The program: no sound card here, and ALSA is kept quiet by the program itself.
-mkdir -p "$work/home" "$work/runtime"
-chmod 700 "$work/runtime"
 env HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" LANG="$want_locale" LC_ALL="$want_locale" \
     "$program" >"$work/zhcalc.log" 2>&1 &
 zhcalc_pid=$!
