@@ -17,6 +17,7 @@
 #include "controls/pictures.h"
 #include "controls/shape_button.h"
 #include "controls/toggle_switch.h"
+#include "support/event_counter.h"
 
 namespace zhcalc::controls {
 namespace {
@@ -33,19 +34,6 @@ struct Scene {
     int doubleClickEvents = 0;
     bool showsDown = false;  // buttons show a pressed look; labels and switches do not
     std::function<bool()> isDown = [] { return false; };
-};
-
-// Counts the double-click events a control is handed.
-class DoubleClickCounter : public QObject {
-  public:
-    explicit DoubleClickCounter(int& count) : count_(count) {}
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::MouseButtonDblClick) ++count_;
-        return false;
-    }
-
-  private:
-    int& count_;
 };
 
 struct Kind {
@@ -129,7 +117,7 @@ class DoubleClick : public ::testing::TestWithParam<Kind> {
     QWidget& top() { return *scene.top; }
 
     Scene scene;
-    DoubleClickCounter dblClicks{scene.doubleClickEvents};
+    zhcalc::testing::EventCounter dblClicks{QEvent::MouseButtonDblClick, scene.doubleClickEvents};
 };
 
 // The times Qt still takes for a double click (its interval is 400 ms here).

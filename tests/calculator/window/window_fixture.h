@@ -16,6 +16,7 @@
 #include "calculator/window/control_factory.h"
 #include "calculator/window/error_box.h"
 #include "engine/number_text.h"
+#include "support/event_counter.h"
 
 // Readable failure messages.
 inline void PrintTo(const QString& text, std::ostream* os) {
@@ -95,21 +96,9 @@ class WindowTest : public ::testing::Test {
         ASSERT_EQ(shown(), expression);
     }
 
-    // Counts the display's paint events, to prove it was painted before a tone.
-    class PaintCounter : public QObject {
-      public:
-        explicit PaintCounter(int& count) : count_(count) {}
-        bool eventFilter(QObject*, QEvent* event) override {
-            if (event->type() == QEvent::Paint) ++count_;
-            return false;
-        }
-
-      private:
-        int& count_;
-    };
-
     int displayPaints = 0;
-    PaintCounter paintCounter{displayPaints};
+    // The display's paints, to prove it was painted before a tone.
+    testing::EventCounter paintCounter{QEvent::Paint, displayPaints};
     RecordingSound sound;
     std::vector<CapturedBox> boxes;
     std::unique_ptr<CalculatorWindow> window;
