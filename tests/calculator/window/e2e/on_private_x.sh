@@ -13,4 +13,6 @@ start_private_xvfb "$work/xvfb.log" || fail "Xvfb did not start"
 pids+=("$XVFB_PID")
 mkdir -p "$work/runtime"
 chmod 700 "$work/runtime"
-QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/runtime" "$@"
+# A leak checker (a sanitizer build) is told of the one buffer libdbus never frees.
+lsan_options="suppressions=$(cd "$(dirname "$0")" && pwd)/lsan_x11.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/runtime" LSAN_OPTIONS="$lsan_options" "$@"
