@@ -2,15 +2,12 @@
 // into the cache and the visible text rows blended over it.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QImage>
-#include <cstdlib>
 
 #include "about/about_credits.h"
 #include "about/credits_drawing.h"
 #include "about/credits_frame.h"
 #include "controls/fills.h"
-#include "controls/fonts.h"
 
 namespace {
 
@@ -76,15 +73,3 @@ void BM_FrameComposerCycle(benchmark::State& state) {
 BENCHMARK(BM_FrameComposerCycle);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    // Fonts need a GUI application; no display is needed.
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QGuiApplication app(argc, argv);
-    controls::installFontSubstitutes();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -2,8 +2,6 @@
 // stretched leaf (49 x 41), and the elliptic digit key's face and region (38 x 25).
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
-
 #include "controls/button_pictures.h"
 #include "controls/image_face.h"
 #include "controls/shape_face.h"
@@ -40,11 +38,3 @@ void ellipticKeyFace(benchmark::State& state) {
 BENCHMARK(ellipticKeyFace);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}

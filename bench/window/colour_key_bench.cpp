@@ -6,7 +6,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QPainter>
 #include <map>
 
@@ -97,11 +96,3 @@ void unchangedRecut(benchmark::State& state) {
 BENCHMARK(unchangedRecut)->Arg(100)->Arg(200)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}
