@@ -8,9 +8,9 @@ namespace {
 
 constexpr QRgb kColourBits = 0x00FFFFFFu;
 
-// The runs of pixels in `area` whose colour is (or, with `wanted` false, is not)
-// `key`, one rectangle per run, in the row order that QRegion::setRects takes.
-QRegion runsOf(const QImage& picture, QRgb key, const QRect& area, bool wanted) {
+}  // namespace
+
+QRegion regionOfColor(const QImage& picture, QRgb key, const QRect& area) {
     const QImage image = picture.format() == QImage::Format_RGB32 ||
                                  picture.format() == QImage::Format_ARGB32 ||
                                  picture.format() == QImage::Format_ARGB32_Premultiplied
@@ -18,16 +18,17 @@ QRegion runsOf(const QImage& picture, QRgb key, const QRect& area, bool wanted) 
                              : picture.convertToFormat(QImage::Format_RGB32);
     const QRect scan = area & image.rect();
     const QRgb colour = key & kColourBits;
+    // One rectangle per run, in the row order that QRegion::setRects takes.
     std::vector<QRect> runs;
     for (int y = scan.top(); y <= scan.bottom(); ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         int x = scan.left();
         const int end = scan.right() + 1;
         while (x < end) {
-            while (x < end && ((row[x] & kColourBits) == colour) != wanted)
+            while (x < end && (row[x] & kColourBits) != colour)
                 ++x;
             const int start = x;
-            while (x < end && ((row[x] & kColourBits) == colour) == wanted)
+            while (x < end && (row[x] & kColourBits) == colour)
                 ++x;
             if (x > start) runs.emplace_back(start, y, x - start, 1);
         }
@@ -35,16 +36,6 @@ QRegion runsOf(const QImage& picture, QRgb key, const QRect& area, bool wanted) 
     QRegion region;
     region.setRects(runs.data(), static_cast<int>(runs.size()));
     return region;
-}
-
-}  // namespace
-
-QRegion regionWithoutColor(const QImage& picture, QRgb key) {
-    return runsOf(picture, key, picture.rect(), false);
-}
-
-QRegion regionOfColor(const QImage& picture, QRgb key, const QRect& area) {
-    return runsOf(picture, key, area, true);
 }
 
 Recut recutHoles(const QRegion& holes, const QImage& picture, QRgb key, const QRegion& damaged) {

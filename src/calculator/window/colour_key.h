@@ -10,10 +10,6 @@
 
 namespace zhcalc {
 
-// The region of the pixels of `picture` whose colour (alpha ignored) is not `key`,
-// built from the row runs.
-QRegion regionWithoutColor(const QImage& picture, QRgb key);
-
 // The region of the pixels of `picture` whose colour (alpha ignored) is `key`,
 // looking only inside `area` (clipped to the picture).
 QRegion regionOfColor(const QImage& picture, QRgb key, const QRect& area);
