@@ -13,6 +13,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QRgb>
+#include <cstdlib>
 #include <vector>
 
 namespace zhcalc::controls {
@@ -34,8 +35,8 @@ template <class Plot>
 void traceLine(QPoint from, QPoint to, Plot plot) {
     int x = from.x();
     int y = from.y();
-    const int dx = to.x() > x ? to.x() - x : x - to.x();
-    const int dy = -(to.y() > y ? to.y() - y : y - to.y());
+    const int dx = std::abs(to.x() - x);
+    const int dy = -std::abs(to.y() - y);
     const int stepX = x < to.x() ? 1 : -1;
     const int stepY = y < to.y() ? 1 : -1;
     int error = dx + dy;

@@ -350,14 +350,11 @@ void CalculatorWindow::centreOnScreen() {
     if (screen == nullptr) return;
     // The frame is the window manager's and known only once it has framed the window;
     // until then (and without a window manager) the window's own area is centred.
-    const QMargins frame =
-        windowHandle() != nullptr && isVisible() ? windowHandle()->frameMargins() : QMargins();
+    const bool framed = windowHandle() != nullptr && isVisible();
+    const QMargins frame = framed ? windowHandle()->frameMargins() : QMargins();
     const QRect outer = centredFrame(screen->availableGeometry(), frame);
-    const QPoint client = outer.topLeft() + QPoint(frame.left(), frame.top());
-    if (windowHandle() != nullptr && isVisible())
-        setGeometry(QRect(client, size()));
-    else
-        move(client);
+    // The client area's own position: move() would place the frame, once there is one.
+    setGeometry(QRect(outer.topLeft() + QPoint(frame.left(), frame.top()), size()));
 }
 
 void CalculatorWindow::showEvent(QShowEvent* event) {
