@@ -22,14 +22,51 @@ std::vector<std::uint8_t> captured(const char* file = "out.raw") {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+std::vector<std::uint8_t> samplesOf(const std::vector<std::uint8_t>& image) {
+    return {image.begin() + kToneHeaderSize, image.end()};
+}
+
+// The device stays open between tones and the capture file is written out when it closes,
+// so each tone is read back after its sound object has gone.
 TEST(AlsaCapture, TheSamplesOfTheImageReachTheDevice) {
-    platform::AlsaSound sound;
     for (int hz : {130, 441, 275}) {
         const std::vector<std::uint8_t> image = buildToneImage(hz, 30);
-        sound.play(image);
-        const std::vector<std::uint8_t> samples(image.begin() + kToneHeaderSize, image.end());
-        EXPECT_EQ(captured(), samples) << hz << " Hz";
+        platform::AlsaSound().play(image);
+        EXPECT_EQ(captured(), samplesOf(image)) << hz << " Hz";
     }
+}
+
+// A fast typist's tones through one open device: every one arrives, whole and in order.
+TEST(AlsaCapture, SuccessiveTonesReachTheDeviceInOrder) {
+    std::vector<std::uint8_t> expected;
+    {
+        platform::AlsaSound sound;
+        for (int hz : {138, 148, 158, 168, 178, 188, 198, 208, 218, 228, 275}) {
+            const std::vector<std::uint8_t> image = buildToneImage(hz, 30);
+            sound.play(image);
+            const std::vector<std::uint8_t> samples = samplesOf(image);
+            expected.insert(expected.end(), samples.begin(), samples.end());
+        }
+    }
+    EXPECT_EQ(captured(), expected);
+}
+
+// A device opened for one format is opened afresh for a sound in another.
+TEST(AlsaCapture, AChangeOfFormatReopensTheDevice) {
+    std::vector<std::uint8_t> stereo = buildToneImage(130, 30);
+    stereo[22] = 2;     // channels
+    stereo[32] = 2;     // block align
+    stereo.pop_back();  // whole frames only: 1322 bytes, 661 frames
+    stereo[42] = static_cast<std::uint8_t>(1322 & 0xFF);
+    stereo[43] = static_cast<std::uint8_t>(1322 >> 8);
+    const std::vector<std::uint8_t> mono = buildToneImage(441, 30);
+    {
+        platform::AlsaSound sound;
+        sound.play(mono);
+        sound.play(stereo);
+    }
+    // The capture file starts again on the second open.
+    EXPECT_EQ(captured(), samplesOf(stereo));
 }
 
 TEST(AlsaCapture, FormatComesFromTheImageHeader) {
