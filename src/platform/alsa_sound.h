@@ -14,7 +14,7 @@ class PlaybackThread;
 class AlsaSound final : public SoundService {
   public:
     // How much longer than the sound itself play() may hold its caller.
-    static constexpr std::chrono::milliseconds kMargin{10};
+    static constexpr std::chrono::milliseconds kMargin{5};
 
     // Also silences ALSA's own diagnostics on standard error, for the whole process.
     explicit AlsaSound(std::string device = "default");
