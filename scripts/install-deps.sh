@@ -12,6 +12,7 @@ packages=(
     libxdamage-dev libxcb-shape0-dev xvfb xauth x11-utils xdotool xclip imagemagick trayer openbox locales
     desktop-file-utils dbus-daemon
     qt6-wayland weston xwayland python3-xlib
+    pulseaudio libasound2-plugins  # key tones against a private PulseAudio null sink (tests, bench)
 )
 
 missing=()

@@ -8,9 +8,9 @@
 #include <iterator>
 #include <vector>
 
-#include "alsa_test_home.h"
 #include "calculator/key_tone.h"
 #include "platform/alsa_sound.h"
+#include "support/alsa_test_home.h"
 
 namespace zhcalc::testing {
 namespace {

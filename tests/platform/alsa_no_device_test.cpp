@@ -14,9 +14,9 @@
 #include <string>
 #include <vector>
 
-#include "alsa_test_home.h"
 #include "calculator/key_tone.h"
 #include "platform/alsa_sound.h"
+#include "support/alsa_test_home.h"
 
 namespace zhcalc::testing {
 namespace {

@@ -13,9 +13,9 @@
 #include <numeric>
 #include <vector>
 
-#include "alsa_test_home.h"
 #include "calculator/key_tone.h"
 #include "platform/alsa_sound.h"
+#include "support/alsa_test_home.h"
 #include "support/private_pulse.h"
 
 namespace zhcalc::testing {
