@@ -26,6 +26,8 @@ AlsaSound::AlsaSound(std::string device) : device_(std::move(device)) {
 AlsaSound::~AlsaSound() = default;
 
 void AlsaSound::play(std::span<const std::uint8_t> waveImage) {
+    // The caller's time counts from here: starting the thread is part of it.
+    const auto asked = std::chrono::steady_clock::now();
     const std::optional<WaveImage> wave = readWaveImage(waveImage);
     if (!wave) return;
     const std::optional<PcmFormat> format = pcmFormatOf(*wave);
@@ -37,12 +39,9 @@ void AlsaSound::play(std::span<const std::uint8_t> waveImage) {
     if (!playback_) return;
     const auto length = std::chrono::microseconds(static_cast<std::int64_t>(frames) * 1'000'000 /
                                                   format->samplesPerSecond);
-    playback_->play(
-        *format,
-        std::vector<std::uint8_t>(
-            wave->samples.begin(),
-            wave->samples.begin() + static_cast<std::ptrdiff_t>(frames * format->frameBytes())),
-        length + kMargin);
+    const auto whole = static_cast<std::ptrdiff_t>(frames * format->frameBytes());
+    std::vector<std::uint8_t> samples(wave->samples.begin(), wave->samples.begin() + whole);
+    playback_->play(*format, std::move(samples), asked, length + kMargin);
 }
 
 }  // namespace zhcalc::platform

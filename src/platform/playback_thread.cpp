@@ -70,8 +70,7 @@ PlaybackThread::~PlaybackThread() {
 }
 
 void PlaybackThread::play(const PcmFormat& format, std::vector<std::uint8_t> samples,
-                          Clock::duration allowance) {
-    const Clock::time_point asked = Clock::now();
+                          Clock::time_point asked, Clock::duration allowance) {
     std::unique_lock lock(shared_->mutex);
     if (shared_->exited) return;
     // While the thread is held up, the sounds it would skip anyway need not pile up.

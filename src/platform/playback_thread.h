@@ -27,10 +27,10 @@ class PlaybackThread {
     PlaybackThread& operator=(const PlaybackThread&) = delete;
 
     // Queues the sound behind the earlier ones and returns once it has been heard to its end,
-    // once it has failed, or after `allowance`, whichever comes first. The thread gives the
-    // device the same allowance from the moment it starts on the sound; a sound it reaches too
-    // late to be worth hearing is skipped.
-    void play(const PcmFormat& format, std::vector<std::uint8_t> samples,
+    // once it has failed, or at `asked` + `allowance` (asked: when the caller's wait began),
+    // whichever comes first. The thread gives the device the same allowance from the moment it
+    // starts on the sound; a sound it reaches too late to be worth hearing is skipped.
+    void play(const PcmFormat& format, std::vector<std::uint8_t> samples, Clock::time_point asked,
               Clock::duration allowance);
 
   private:
