@@ -8,7 +8,8 @@
 
 namespace zhcalc {
 
-// Plays an in-memory RIFF/WAVE image synchronously: returns when the sound has ended.
+// Plays an in-memory RIFF/WAVE image synchronously: returns when the sound has ended,
+// or after the sound's own length and a small margin when the device falls behind.
 // Playback failures are not reported.
 class SoundService {
   public:
