@@ -57,7 +57,7 @@ class CalculatorWindow::PanelView : public PanelListener {
     explicit PanelView(CalculatorWindow& window) : window_(window) {}
 
     void displaySet(const std::string& text) override {
-        QWidget& display = window_.widget(layout::ControlId::Display);
+        QWidget& display = window_.controlWidget(layout::ControlId::Display);
         factory::setLabelCaption(&display, text);
         dirty_.insert(&display);
     }
@@ -119,7 +119,7 @@ CalculatorWindow::~CalculatorWindow() {
 }
 
 QString CalculatorWindow::displayText() const {
-    return factory::labelCaption(&widget(layout::ControlId::Display));
+    return factory::labelCaption(&controlWidget(layout::ControlId::Display));
 }
 
 // Every control is built in the constructor; a missing one is a fault of the window.
@@ -129,7 +129,7 @@ QWidget& CalculatorWindow::keyWidget(KeyId id) const {
     return *key;
 }
 
-QWidget& CalculatorWindow::widget(layout::ControlId id) const {
+QWidget& CalculatorWindow::controlWidget(layout::ControlId id) const {
     QWidget* control = controls_.at(layout::controlIndex(id));
     if (control == nullptr) throw std::logic_error("the control is not built yet");
     return *control;
@@ -138,9 +138,9 @@ QWidget& CalculatorWindow::widget(layout::ControlId id) const {
 QWidget* CalculatorWindow::parentFor(layout::Parent parent) {
     switch (parent) {
         case layout::Parent::Panel1:
-            return &widget(layout::ControlId::RegisterPanel);
+            return &controlWidget(layout::ControlId::RegisterPanel);
         case layout::Parent::ControlBar1:
-            return &widget(layout::ControlId::SwitchBar);
+            return &controlWidget(layout::ControlId::SwitchBar);
         case layout::Parent::Window:
             break;
     }
@@ -183,7 +183,7 @@ void CalculatorWindow::buildControls() {
     buildKeys();
     buildStrip();
     for (const auto& row : layout::otherControls())
-        widget(row.id).setEnabled(row.enabled);
+        controlWidget(row.id).setEnabled(row.enabled);
 }
 
 void CalculatorWindow::buildKeys() {
@@ -252,7 +252,7 @@ void CalculatorWindow::arrangeFocus() {
     // or check box takes it only by Tab, and the space bar then toggles it.
     QWidget* previous = nullptr;
     for (const layout::ControlId id : layout::tabOrder()) {
-        QWidget* next = &widget(id);
+        QWidget* next = &controlWidget(id);
         next->setFocusPolicy(Qt::TabFocus);
         if (previous != nullptr) setTabOrder(previous, next);
         previous = next;
@@ -319,7 +319,7 @@ void CalculatorWindow::pressKey(const Key& key) {
 void CalculatorWindow::switchToggled(const layout::ControlLayout& row, bool on) {
     const int n = row.memoryRegister;
     guarded([&] { on ? panel_->switchOn(n) : panel_->switchOff(n); });
-    widget(row.id).setToolTip(fromCp1251(panel_->registers().switchHint(n)));
+    controlWidget(row.id).setToolTip(fromCp1251(panel_->registers().switchHint(n)));
 }
 
 void CalculatorWindow::updateConstantHints() {

@@ -55,7 +55,7 @@ class CalculatorWindow : public QWidget {
 
     // The widgets of key `id` and of control `id`; throw std::logic_error before it is built.
     QWidget& keyWidget(KeyId id) const;
-    QWidget& widget(layout::ControlId id) const;
+    QWidget& controlWidget(layout::ControlId id) const;
     QWidget* parentFor(layout::Parent parent);
     void buildControls();
     void buildKeys();

@@ -107,9 +107,9 @@ constexpr ControlLayout row(ControlId id, const char* name, ControlClass kind, P
     return {id, name, kind, parent, geometry, caption, hint, font, tag, true, 0};
 }
 // A switch or check box that serves memory register `n` (0: every register).
-constexpr ControlLayout forRegister(int n, ControlLayout layout) {
-    layout.memoryRegister = n;
-    return layout;
+constexpr ControlLayout forRegister(int n, ControlLayout served) {
+    served.memoryRegister = n;
+    return served;
 }
 constexpr ControlLayout toggleSwitch(ControlId id, const char* name, QRect geometry, int n) {
     return forRegister(n, row(id, name, ToggleSwitch, ControlBar1, geometry, name));
@@ -133,8 +133,8 @@ constexpr std::array<ControlLayout, kControlCount> kControls = {{
     row(SwitchBar, "ControlBar1", ControlBar, Window, {0, 253, 476, 27}),
     row(AboutLabel, "Label3D1", Label3D, Window, {0, 280, 476, 28}, "О Програме и обо мне, Любимои",
         "", kAboutFont),
-    forRegister(
-        0, row(ProtectAll, "Rom", CheckBox, ControlBar1, {11, 2, 198, 22}, "Постоянно помнить")),
+    // Register 0: every register.
+    row(ProtectAll, "Rom", CheckBox, ControlBar1, {11, 2, 198, 22}, "Постоянно помнить"),
     toggleSwitch(Switch1, "Switch1", {222, 2, 20, 22}, 1),
     toggleSwitch(Switch2, "Switch2", {255, 2, 20, 22}, 2),
     toggleSwitch(Switch3, "Switch3", {288, 2, 20, 22}, 3),
