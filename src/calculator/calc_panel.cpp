@@ -87,7 +87,7 @@ void CalcPanel::evaluate() {
     setDisplay(std::move(result.text));
     if (!result.mathError) {  // only a success sounds the tone
         showNow();
-        const Key& equals = keyNamed("SBdraw");
+        const Key& equals = keyOf(KeyId::Equals);
         tones_.playTone(equals.toneHz, equals.toneMs);
     }
     setCommaVisible(true);
@@ -159,8 +159,8 @@ void CalcPanel::enableEntryKeys(bool enabled) {
 void CalcPanel::setArcLockedKeysEnabled(bool enabled) {
     arcLockedKeysEnabled_ = enabled;
     if (!listener_) return;
-    for (std::string_view name : kArcLockedOrder)
-        listener_->keyEnabledSet(keyNamed(name), enabled);
+    for (KeyId id : kArcLockedOrder)
+        listener_->keyEnabledSet(keyOf(id), enabled);
 }
 
 void CalcPanel::showNow() {

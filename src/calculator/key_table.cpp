@@ -21,18 +21,49 @@ constexpr bool tagsMarkTheEntryGroup() {
     });
 }
 
+// Row i is KeyId i: a missing, doubled or misplaced row fails here.
+constexpr bool rowsFollowTheIds() {
+    for (std::size_t i = 0; i < kKeys.size(); ++i) {
+        if (keyIndex(kKeys[i].id) != i) return false;
+    }
+    return true;
+}
+
+// Names are how the widgets are found; two keys must not share one.
+constexpr bool namesAreDistinct() {
+    for (std::size_t i = 0; i < kKeys.size(); ++i) {
+        if (kKeys[i].name.empty()) return false;
+        for (std::size_t j = i + 1; j < kKeys.size(); ++j) {
+            if (kKeys[i].name == kKeys[j].name) return false;
+        }
+    }
+    return true;
+}
+
+// The image keys come last, so that the layout can keep them in a table of their own.
+constexpr bool imageKeysComeLast() {
+    return std::is_partitioned(kKeys.begin(), kKeys.end(),
+                               [](const Key& k) { return !k.imageKey; });
+}
+
+// Each arc-locked key once.
 constexpr bool arcLockedOrderNamesTheGroup() {
-    return std::all_of(kArcLockedOrder.begin(), kArcLockedOrder.end(), [](std::string_view name) {
-        return std::any_of(kKeys.begin(), kKeys.end(), [&](const Key& k) {
-            return k.name == name && k.group == KeyGroup::ArcLocked;
-        });
-    });
+    for (std::size_t i = 0; i < kArcLockedOrder.size(); ++i) {
+        if (keyOf(kArcLockedOrder[i]).group != KeyGroup::ArcLocked) return false;
+        for (std::size_t j = i + 1; j < kArcLockedOrder.size(); ++j) {
+            if (kArcLockedOrder[i] == kArcLockedOrder[j]) return false;
+        }
+    }
+    return true;
 }
 
 static_assert(countGroup(KeyGroup::Entry) == 21);
 static_assert(countGroup(KeyGroup::ArcLocked) == 8);
 static_assert(countGroup(KeyGroup::DisabledForLife) == 7);
 static_assert(tagsMarkTheEntryGroup());
+static_assert(rowsFollowTheIds());
+static_assert(namesAreDistinct());
+static_assert(imageKeysComeLast());
 static_assert(arcLockedOrderNamesTheGroup());
 
 }  // namespace

@@ -47,5 +47,28 @@ TEST(KeyboardMap, RunsOnlyTheMappedCharacters) {
     EXPECT_EQ(keyForCharacter('^'), nullptr);
 }
 
+TEST(KeyboardMap, NamesTheCharactersOfEachKey) {
+    const struct {
+        KeyId key;
+        std::string characters;
+    } cases[] = {
+        {KeyId::Comma, ",."}, {KeyId::Arc, "Aa"},
+        {KeyId::Tan, "Tt"},   {KeyId::Cosh, "C"},
+        {KeyId::Cos, "c"},    {KeyId::Equals, std::string(1, kEnterChar)},
+        {KeyId::Digit0, "0"}, {KeyId::Backspace, std::string(1, kBackspaceChar)},
+        {KeyId::Power, ""},   {KeyId::ClearRegisters, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(keyOf(c.key).name));
+        EXPECT_EQ(charactersFor(c.key), c.characters);
+        for (char typed : c.characters)
+            EXPECT_EQ(keyForCharacter(typed), &keyOf(c.key));
+    }
+    std::size_t bound = 0;
+    for (const Key& key : kKeys)
+        bound += charactersFor(key.id).size();
+    EXPECT_EQ(bound, 32u);  // every mapped character belongs to one key
+}
+
 }  // namespace
 }  // namespace zhcalc

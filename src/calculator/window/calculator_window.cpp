@@ -6,8 +6,8 @@
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
-#include <cstring>
 #include <set>
+#include <stdexcept>
 
 #include "about/about_window.h"
 #include "calculator/window/app_identity.h"
@@ -37,18 +37,6 @@ QString hintText(std::string_view cp1251) {
     return fromCp1251(cp1251).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-QWidget* parentFor(layout::Parent parent, QWidget* window) {
-    switch (parent) {
-        case layout::Parent::Panel1:
-            return window->findChild<QWidget*>(QStringLiteral("Panel1"));
-        case layout::Parent::ControlBar1:
-            return window->findChild<QWidget*>(QStringLiteral("ControlBar1"));
-        case layout::Parent::Window:
-            break;
-    }
-    return window;
-}
-
 // The colour whose pixels are holes in the window.
 QRgb transparentKey() {
     return controls::resolveColor(layout::kTransparentColor).rgb();
@@ -69,19 +57,20 @@ class CalculatorWindow::PanelView : public PanelListener {
     explicit PanelView(CalculatorWindow& window) : window_(window) {}
 
     void displaySet(const std::string& text) override {
-        factory::setLabelCaption(window_.display_, text);
-        dirty_.insert(window_.display_);
+        QWidget& display = window_.controlWidget(layout::ControlId::Display);
+        factory::setLabelCaption(&display, text);
+        dirty_.insert(&display);
     }
     void commaVisibleSet(bool visible) override {
-        QWidget* comma = widgetFor("SBzpt");
-        if (comma->isVisibleTo(&window_) == visible) return;
-        comma->setVisible(visible);
+        QWidget& comma = window_.keyWidget(KeyId::Comma);
+        if (comma.isVisibleTo(&window_) == visible) return;
+        comma.setVisible(visible);
     }
     void keyEnabledSet(const Key& key, bool enabled) override {
-        QWidget* widget = widgetFor(key.name);
-        if (widget->isEnabled() == enabled) return;
-        widget->setEnabled(enabled);
-        dirty_.insert(widget);
+        QWidget& widget = window_.keyWidget(key.id);
+        if (widget.isEnabled() == enabled) return;
+        widget.setEnabled(enabled);
+        dirty_.insert(&widget);
     }
     void showNow() override {
         for (QWidget* widget : dirty_) {
@@ -91,13 +80,6 @@ class CalculatorWindow::PanelView : public PanelListener {
     }
 
   private:
-    QWidget* widgetFor(std::string_view name) const {
-        for (const auto& [key, widget] : window_.keys_) {
-            if (key->name == name) return widget;
-        }
-        throw std::logic_error("the window has no key " + std::string(name));
-    }
-
     CalculatorWindow& window_;
     std::set<QWidget*> dirty_;
 };
@@ -137,7 +119,32 @@ CalculatorWindow::~CalculatorWindow() {
 }
 
 QString CalculatorWindow::displayText() const {
-    return factory::labelCaption(display_);
+    return factory::labelCaption(&controlWidget(layout::ControlId::Display));
+}
+
+// Every control is built in the constructor; a missing one is a fault of the window.
+QWidget& CalculatorWindow::keyWidget(KeyId id) const {
+    QWidget* key = keys_.at(keyIndex(id));
+    if (key == nullptr) throw std::logic_error("the key is not built yet");
+    return *key;
+}
+
+QWidget& CalculatorWindow::controlWidget(layout::ControlId id) const {
+    QWidget* control = controls_.at(layout::controlIndex(id));
+    if (control == nullptr) throw std::logic_error("the control is not built yet");
+    return *control;
+}
+
+QWidget* CalculatorWindow::parentFor(layout::Parent parent) {
+    switch (parent) {
+        case layout::Parent::Panel1:
+            return &controlWidget(layout::ControlId::RegisterPanel);
+        case layout::Parent::ControlBar1:
+            return &controlWidget(layout::ControlId::SwitchBar);
+        case layout::Parent::Window:
+            break;
+    }
+    return this;
 }
 
 void CalculatorWindow::buildControls() {
@@ -146,7 +153,7 @@ void CalculatorWindow::buildControls() {
     for (const auto& row : layout::otherControls()) {
         if (!isDecoration(row.kind)) continue;
         QWidget* widget = nullptr;
-        QWidget* parent = parentFor(row.parent, this);
+        QWidget* parent = parentFor(row.parent);
         switch (row.kind) {
             case layout::ControlClass::BackGround:
                 widget = factory::createBackground(parent, row);
@@ -154,7 +161,7 @@ void CalculatorWindow::buildControls() {
             case layout::ControlClass::Label3D:
                 widget = factory::createLabel3D(
                     parent, row,
-                    std::strcmp(row.name, "Label3D1") == 0
+                    row.id == layout::ControlId::AboutLabel
                         ? std::function<void()>([this] { guarded([this] { openAboutWindow(); }); })
                         : std::function<void()>());
                 break;
@@ -171,63 +178,56 @@ void CalculatorWindow::buildControls() {
         widget->setObjectName(QString::fromUtf8(row.name));
         widget->setGeometry(row.geometry);
         if (*row.hint != '\0') widget->setToolTip(QString::fromUtf8(row.hint));
+        controls_.at(layout::controlIndex(row.id)) = widget;
     }
-    display_ = findChild<QWidget*>(QStringLiteral("r3dDisplay"));
     buildKeys();
     buildStrip();
-    for (const auto& row : layout::otherControls()) {
-        if (*row.name == '\0') continue;
-        if (auto* widget = findChild<QWidget*>(QString::fromUtf8(row.name))) {
-            widget->setEnabled(row.enabled);
-        }
-    }
+    for (const auto& row : layout::otherControls())
+        controlWidget(row.id).setEnabled(row.enabled);
 }
 
 void CalculatorWindow::buildKeys() {
     for (const Key& key : kKeys) {
-        QWidget* widget = nullptr;
         const auto click = [this, &key] { pressKey(key); };
-        if (key.imageKey) {
-            const auto* row = layout::findControl(std::string(key.name).c_str());
-            widget = factory::createImageKey(this, *row, click);
-        } else {
-            const auto* row = layout::findShapeKey(std::string(key.name).c_str());
-            widget = factory::createShapeKey(this, *row, key.caption, key.tag, click);
-        }
+        QWidget* widget = key.imageKey
+                              ? factory::createImageKey(this, layout::imageKey(key.id), click)
+                              : factory::createShapeKey(this, layout::shapeKey(key.id), key.caption,
+                                                        key.tag, click);
         widget->setToolTip(hintText(key.hint));
         widget->setEnabled(panel_->isEnabled(key));
         widget->setVisible(panel_->isVisible(key));
-        keys_.emplace_back(&key, widget);
+        keys_.at(keyIndex(key.id)) = widget;
     }
 }
 
 void CalculatorWindow::buildStrip() {
     for (const auto& row : layout::otherControls()) {
-        QWidget* parent = parentFor(row.parent, this);
+        QWidget* parent = parentFor(row.parent);
         const QString name = QString::fromUtf8(row.name);
+        QWidget* widget = nullptr;
         switch (row.kind) {
             case layout::ControlClass::CheckBox: {
                 auto* box = new QCheckBox(QString::fromUtf8(row.caption), parent);
                 box->setObjectName(name);
                 box->setGeometry(row.geometry);
-                // "Rom" protects every register, "romN" register N.
-                const int n = name == QLatin1String("Rom") ? 0 : name.mid(3).toInt();
+                // "Rom" (register 0) protects every register, "romN" register N.
+                const int n = row.memoryRegister;
                 connect(box, &QCheckBox::toggled, this, [this, n](bool on) {
                     guarded([&] {
                         n == 0 ? panel_->setAllProtected(on) : panel_->setProtected(n, on);
                     });
                 });
+                widget = box;
                 break;
             }
-            case layout::ControlClass::ToggleSwitch: {
-                const int n = name.mid(6).toInt();
-                switches_.at(static_cast<std::size_t>(n - 1)) = factory::createToggleSwitch(
-                    parent, row, [this, n](bool on) { switchToggled(n, on); },
+            case layout::ControlClass::ToggleSwitch:
+                // The row is the layout's, which outlives the window.
+                widget = factory::createToggleSwitch(
+                    parent, row, [this, &row](bool on) { switchToggled(row, on); },
                     [this](const QString& text) {
                         typedCharacters(utf8ToCp1251(text.toStdString()));
                     });
                 break;
-            }
             case layout::ControlClass::UrlLabel: {
                 auto* label = new MailLabel(parent);
                 label->setObjectName(name);
@@ -235,11 +235,13 @@ void CalculatorWindow::buildStrip() {
                 label->setFont(factory::fontFor(row.font));
                 label->setText(QString::fromUtf8(row.caption));
                 label->setAddress(QString::fromUtf8(layout::kMailAddress));
+                widget = label;
                 break;
             }
             default:
-                break;
+                continue;
         }
+        controls_.at(layout::controlIndex(row.id)) = widget;
     }
 }
 
@@ -249,11 +251,11 @@ void CalculatorWindow::arrangeFocus() {
     // the nearest widget up from the one clicked that takes it by click); a switch
     // or check box takes it only by Tab, and the space bar then toggles it.
     QWidget* previous = nullptr;
-    for (const char* name : layout::tabOrder()) {
-        auto* widget = findChild<QWidget*>(QString::fromUtf8(name));
-        widget->setFocusPolicy(Qt::TabFocus);
-        if (previous != nullptr) setTabOrder(previous, widget);
-        previous = widget;
+    for (const layout::ControlId id : layout::tabOrder()) {
+        QWidget* next = &controlWidget(id);
+        next->setFocusPolicy(Qt::TabFocus);
+        if (previous != nullptr) setTabOrder(previous, next);
+        previous = next;
     }
     setFocusPolicy(Qt::ClickFocus);
     setFocus(Qt::OtherFocusReason);
@@ -314,16 +316,18 @@ void CalculatorWindow::pressKey(const Key& key) {
     guarded([&] { panel_->press(key); });
 }
 
-void CalculatorWindow::switchToggled(int n, bool on) {
+void CalculatorWindow::switchToggled(const layout::ControlLayout& row, bool on) {
+    const int n = row.memoryRegister;
     guarded([&] { on ? panel_->switchOn(n) : panel_->switchOff(n); });
-    switches_.at(static_cast<std::size_t>(n - 1))
-        ->setToolTip(fromCp1251(panel_->registers().switchHint(n)));
+    controlWidget(row.id).setToolTip(fromCp1251(panel_->registers().switchHint(n)));
 }
 
 void CalculatorWindow::updateConstantHints() {
-    for (const auto& [key, widget] : keys_) {
-        if (key->action == KeyAction::AppendPi || key->action == KeyAction::AppendE) {
-            widget->setToolTip(hintText(keyHint(*key)));
+    for (const Key& key : kKeys) {
+        QWidget* widget = keys_.at(keyIndex(key.id));
+        if (widget == nullptr) continue;  // a locale change before the keys are built
+        if (key.action == KeyAction::AppendPi || key.action == KeyAction::AppendE) {
+            widget->setToolTip(hintText(keyHint(key)));
         }
     }
 }

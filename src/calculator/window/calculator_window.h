@@ -8,9 +8,9 @@
 #include <array>
 #include <future>
 #include <memory>
-#include <vector>
 
 #include "calculator/calc_panel.h"
+#include "calculator/window/layout.h"
 #include "calculator/window/qt_services.h"
 
 namespace zhcalc {
@@ -53,6 +53,10 @@ class CalculatorWindow : public QWidget {
   private:
     class PanelView;
 
+    // The widgets of key `id` and of control `id`; throw std::logic_error before it is built.
+    QWidget& keyWidget(KeyId id) const;
+    QWidget& controlWidget(layout::ControlId id) const;
+    QWidget* parentFor(layout::Parent parent);
     void buildControls();
     void buildKeys();
     void buildStrip();
@@ -62,7 +66,7 @@ class CalculatorWindow : public QWidget {
     void typed(const QKeyEvent& event);
     void typedCharacters(const std::string& cp1251);
     void pressKey(const Key& key);
-    void switchToggled(int n, bool on);
+    void switchToggled(const layout::ControlLayout& row, bool on);
     void updateConstantHints();
     void openAboutWindow();
     void cutColourKey();
@@ -75,9 +79,9 @@ class CalculatorWindow : public QWidget {
     std::unique_ptr<PanelView> view_;
     std::unique_ptr<controls::FacePrerender> facePrerender_;
 
-    QWidget* display_ = nullptr;
-    std::vector<std::pair<const Key*, QWidget*>> keys_;
-    std::array<QWidget*, MemoryRegisters::kCount> switches_{};
+    // Indexed by KeyId and ControlId; the widgets are the window's children.
+    std::array<QWidget*, kKeyCount> keys_{};
+    std::array<QWidget*, layout::kControlCount> controls_{};
     WindowMenu* menu_ = nullptr;
     TrayMinimizer* tray_ = nullptr;
     LocaleWatcher* locale_ = nullptr;

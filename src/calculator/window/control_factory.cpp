@@ -1,7 +1,6 @@
 #include "calculator/window/control_factory.h"
 
 #include <QPixmap>
-#include <cstring>
 
 #include "controls/background.h"
 #include "controls/button_pictures.h"
@@ -18,13 +17,9 @@ namespace {
 
 using namespace controls;
 
-void place(QWidget* widget, const char* name, const QRect& geometry) {
-    widget->setObjectName(QString::fromUtf8(name));
+void place(QWidget* widget, std::string_view name, const QRect& geometry) {
+    widget->setObjectName(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
     widget->setGeometry(geometry);
-}
-
-bool named(const char* name, const char* wanted) {
-    return std::strcmp(name, wanted) == 0;
 }
 
 // The strips aligned to the bottom take this much of the client area.
@@ -89,7 +84,7 @@ QString labelCaption(const QWidget* label) {
 QWidget* createShapeKey(QWidget* parent, const layout::ShapeKeyLayout& row,
                         std::string_view caption, int tag, std::function<void()> clicked) {
     auto* key = new ShapeButton(parent);
-    place(key, row.name, row.geometry);
+    place(key, row.name(), row.geometry);
     key->setShape(row.shape);
     key->setOrientation(row.orientation);
     key->setRoundRectBias(row.roundRectBias);
@@ -105,7 +100,7 @@ QWidget* createShapeKey(QWidget* parent, const layout::ShapeKeyLayout& row,
         key->setShadeColors(shades);
         text.shadeColor = layout::kEllipseCaptionShade;
     }
-    if (named(row.name, "SB1")) {
+    if (row.key == KeyId::Digit1) {
         // The one key with an extruded, striated caption.
         text.highlightColor = clBackground;
         text.extrude.depth = 1;
@@ -121,11 +116,11 @@ QWidget* createShapeKey(QWidget* parent, const layout::ShapeKeyLayout& row,
     return key;
 }
 
-QWidget* createImageKey(QWidget* parent, const layout::ControlLayout& row,
+QWidget* createImageKey(QWidget* parent, const layout::ImageKeyLayout& row,
                         std::function<void()> clicked) {
     auto* key = new ImageButton(parent);
-    place(key, row.name, row.geometry);
-    const bool backspace = named(row.name, "ImageBtn1");
+    place(key, row.name(), row.geometry);
+    const bool backspace = row.key == KeyId::Backspace;
     key->setImage(backspace ? mapleLeafPicture(false) : clearFramePicture(false));
     key->setImageDown(backspace ? mapleLeafPicture(true) : clearFramePicture(true));
     if (backspace) {

@@ -27,7 +27,7 @@ QString labelCaption(const QWidget* label);
 // A shaped key; `caption` is Windows-1251.
 QWidget* createShapeKey(QWidget* parent, const layout::ShapeKeyLayout& row,
                         std::string_view caption, int tag, std::function<void()> clicked);
-QWidget* createImageKey(QWidget* parent, const layout::ControlLayout& row,
+QWidget* createImageKey(QWidget* parent, const layout::ImageKeyLayout& row,
                         std::function<void()> clicked);
 
 // A two-state switch, off; `toggled` receives the new state after each toggle and

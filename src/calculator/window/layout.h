@@ -1,12 +1,16 @@
 #pragma once
 // The calculator window's layout as data: every control with its class, parent,
 // geometry, look, caption, hint, tag and enabled state. The window is built from
-// these tables; the keys' captions, tags and operations come from the calculator
-// core's key table, joined with these rows by object name.
+// these tables. A key's row is reached by its KeyId, and the key's name, caption, tag
+// and operation are the calculator core's (its key table); every other control is one
+// ControlId. layout.cpp checks at compile time that each identity has exactly one row.
 
 #include <QRect>
+#include <cstddef>
 #include <span>
+#include <string_view>
 
+#include "calculator/key_table.h"
 #include "controls/colors.h"
 #include "controls/shape_outline.h"
 
@@ -29,28 +33,56 @@ struct FontFace {
     ColorValue color = controls::clWindowText;
 };
 
-// The shaped keys, in creation order. Captions, hints, tags and enabled states are
+// The shaped keys, in KeyId order. Names, captions, hints, tags and enabled states are
 // the calculator core's (its key table).
 struct ShapeKeyLayout {
-    const char* name;
+    KeyId key;
     QRect geometry;
     ButtonShape shape;
     ShapeOrientation orientation = ShapeOrientation::soUp;
     int roundRectBias = 25;
     FontFace font;
     bool captionAtTop = false;  // caption at the top, the (empty) glyph below it
+
+    std::string_view name() const { return keyOf(key).name; }
 };
 std::span<const ShapeKeyLayout> shapeKeys();
-const ShapeKeyLayout* findShapeKey(const char* name);
+// The row of a shaped key; throws std::out_of_range for an image key.
+const ShapeKeyLayout& shapeKey(KeyId key);
+
+// The image keys, in KeyId order after the shaped keys.
+struct ImageKeyLayout {
+    KeyId key;
+    QRect geometry;
+    FontFace font;
+
+    std::string_view name() const { return keyOf(key).name; }
+};
+std::span<const ImageKeyLayout> imageKeys();
+// The row of an image key; throws std::out_of_range for a shaped key.
+const ImageKeyLayout& imageKey(KeyId key);
 
 // The decorations, strips and other controls, in creation order.
+// clang-format off
+enum class ControlId {
+    BackgroundFill, Display, DisplayBevel, PadBevel, FunctionBevel, ConversionBevel,
+    LogarithmBevel, SpecialBevel, RegisterPanel, SwitchBar, AboutLabel,
+    ProtectAll, Switch1, Switch2, Switch3, Switch4, Switch5, Switch6, Switch7, Switch8,
+    MailLabel, Protect1, Protect2, Protect3, Protect4, Protect5, Protect6, Protect7, Protect8,
+};
+// clang-format on
+inline constexpr std::size_t kControlCount = static_cast<std::size_t>(ControlId::Protect8) + 1;
+
+constexpr std::size_t controlIndex(ControlId id) {
+    return static_cast<std::size_t>(id);
+}
+
 enum class ControlClass {
     BackGround,
     Label3D,
     Bevel,
     Panel,
     ControlBar,
-    ImageButton,
     CheckBox,
     ToggleSwitch,
     UrlLabel,
@@ -59,6 +91,7 @@ enum class ControlClass {
 enum class Parent { Window, Panel1, ControlBar1 };
 
 struct ControlLayout {
+    ControlId id;
     const char* name;  // "" for the frame that has no name
     ControlClass kind;
     Parent parent;
@@ -68,13 +101,15 @@ struct ControlLayout {
     FontFace font = {"MS Sans Serif", 16};
     int tag = 0;
     bool enabled = true;
+    int memoryRegister = 0;  // a switch's or check box's register; 0 for "Rom": all of them
 };
 std::span<const ControlLayout> otherControls();
-const ControlLayout* findControl(const char* name);
+// The row of control `id` (the rows are in ControlId order).
+const ControlLayout& control(ControlId id);
 
 // The controls that Tab walks, in its order: the bar's switches, then
 // "Постоянно помнить" beside them, then the register check boxes below.
-std::span<const char* const> tabOrder();
+std::span<const ControlId> tabOrder();
 
 // What the window itself sets.
 inline constexpr ColorValue kWindowColor = controls::clMenuBar;

@@ -10,6 +10,7 @@
 #include <QTest>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "calculator/window/calculator_window.h"
@@ -68,8 +69,9 @@ class WindowTest : public ::testing::Test {
         setErrorBoxSink({});
     }
 
-    QWidget* control(const char* name) const {
-        return window->findChild<QWidget*>(QString::fromUtf8(name));
+    QWidget* control(std::string_view name) const {
+        return window->findChild<QWidget*>(
+            QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
     }
     QWidget* display() const { return control("r3dDisplay"); }
     QString shown() const { return window->displayText(); }

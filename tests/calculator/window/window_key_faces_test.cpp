@@ -146,9 +146,9 @@ TEST_F(KeyFacesTest, GaramondAndBlackCaptionsKeepOffTheShadedEdge) {
     for (const layout::ShapeKeyLayout& row : layout::shapeKeys()) {
         const std::string family = row.font.family;
         if (family != "Garamond" && family != "AGaramond" && family != "Arial Black") continue;
-        const auto* key = qobject_cast<const BitButton*>(control(row.name));
-        ASSERT_NE(key, nullptr) << row.name;
-        const std::string name = row.name;
+        const auto* key = qobject_cast<const BitButton*>(control(row.name()));
+        ASSERT_NE(key, nullptr) << row.name();
+        const std::string name(row.name());
         ++checked;
         if (name == "ShapeBtn18" || name == "ShapeBtn33") continue;
         for (const bool down : {false, true}) {

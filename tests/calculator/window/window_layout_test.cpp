@@ -2,6 +2,9 @@
 // with its hint and enabled state, and the window's own caption and size.
 #include <QCheckBox>
 #include <set>
+#include <stdexcept>
+#include <string>
+#include <vector>
 
 #include "calculator/key_table.h"
 #include "calculator/window/app_identity.h"
@@ -34,21 +37,52 @@ TEST_F(WindowTest, EveryLaidOutControlStandsAtItsPlaceUnderItsParent) {
         EXPECT_EQ(widget->parentWidget()->objectName(), QString::fromUtf8(parent));
         EXPECT_TRUE(widget->isEnabled());
     }
-    for (const auto& row : layout::shapeKeys()) {
-        SCOPED_TRACE(row.name);
-        QWidget* widget = control(row.name);
-        ASSERT_NE(widget, nullptr);
-        EXPECT_EQ(widget->geometry(), row.geometry);
-        EXPECT_EQ(widget->parentWidget(), window.get());
+    // The keys, shaped and image keys alike, stand right on the window.
+    const auto keysStandAtTheirPlaces = [this](const auto& rows) {
+        for (const auto& row : rows) {
+            SCOPED_TRACE(row.name());
+            QWidget* widget = control(row.name());
+            ASSERT_NE(widget, nullptr);
+            EXPECT_EQ(widget->geometry(), row.geometry);
+            EXPECT_EQ(widget->parentWidget(), window.get());
+        }
+    };
+    keysStandAtTheirPlaces(layout::shapeKeys());
+    keysStandAtTheirPlaces(layout::imageKeys());
+}
+
+// The tables check their rows when compiled; what they cannot see is the window built
+// from them: each key and control one widget, under its name, and none left unbuilt.
+TEST_F(WindowTest, EveryKeyAndControlIsOneWidgetUnderItsName) {
+    std::vector<std::string> names;
+    for (const Key& key : kKeys)
+        names.emplace_back(key.name);
+    for (const auto& row : layout::otherControls())
+        if (*row.name != '\0') names.emplace_back(row.name);
+    EXPECT_EQ(names.size(), kKeyCount + layout::kControlCount - 1);  // one bevel has no name
+    for (const std::string& name : names) {
+        EXPECT_EQ(window->findChildren<QWidget*>(QString::fromStdString(name)).size(), 1) << name;
     }
+}
+
+TEST(WindowLayout, KeyRowsAreReachedOnlyFromTheirOwnKind) {
+    EXPECT_EQ(layout::shapeKey(KeyId::Digit1).name(), "SB1");
+    EXPECT_EQ(layout::shapeKey(KeyId::Paste).name(), "ShapeBtn33");
+    EXPECT_EQ(layout::imageKey(KeyId::Backspace).name(), "ImageBtn1");
+    EXPECT_EQ(layout::imageKey(KeyId::ClearRegisters).name(), "ImageBtn2");
+    EXPECT_THROW(layout::shapeKey(KeyId::Backspace), std::out_of_range);
+    EXPECT_THROW(layout::imageKey(KeyId::Paste), std::out_of_range);
+    EXPECT_STREQ(layout::control(layout::ControlId::Display).name, "r3dDisplay");
+    EXPECT_STREQ(layout::control(layout::ControlId::Protect8).name, "rom8");
 }
 
 TEST_F(WindowTest, KeyTableAndLayoutNameTheSameKeys) {
     std::set<std::string> laidOut;
     for (const auto& row : layout::shapeKeys())
-        laidOut.insert(row.name);
-    laidOut.insert("ImageBtn1");
-    laidOut.insert("ImageBtn2");
+        laidOut.insert(std::string(row.name()));
+    for (const auto& row : layout::imageKeys())
+        laidOut.insert(std::string(row.name()));
+    EXPECT_EQ(layout::imageKeys().size(), 2U);
     std::set<std::string> keys;
     for (const Key& key : kKeys)
         keys.insert(std::string(key.name));
