@@ -12,6 +12,7 @@ packages=(
     libxdamage-dev libxcb-shape0-dev xvfb xauth x11-utils xdotool xclip imagemagick trayer openbox locales
     desktop-file-utils dbus-daemon
     qt6-wayland weston xwayland python3-xlib
+    at-spi2-core python3-pyatspi  # the accessibility bus and its reader, for the screen-reader test
 )
 
 missing=()
