@@ -9,6 +9,7 @@
 #include "calculator/window/calculator_window.h"
 #include "calculator/window/layout.h"
 #include "calculator/window/mail_label.h"
+#include "controls/accessibility/accessible_events.h"
 #include "controls/accessibility/control_accessibles.h"
 #include "controls/accessibility/read_only_text.h"
 #include "engine/cp1251.h"
@@ -86,11 +87,12 @@ class DisplayFocusAnnouncer : public QObject {
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == &window_ && event->type() == QEvent::FocusIn && QAccessible::isActive()) {
+        if (watched == &window_ && event->type() == QEvent::FocusIn &&
+            controls::accessibility::listening()) {
             runSoon(this, [this] {
                 if (QApplication::focusWidget() != &window_) return;
                 QAccessibleEvent focus(&display_, QAccessible::Focus);
-                QAccessible::updateAccessibility(&focus);
+                controls::accessibility::raise(focus);
             });
         }
         return false;

@@ -3,6 +3,30 @@
 #include <QAccessible>
 
 namespace zhcalc::controls::accessibility {
+namespace {
+
+EventSink& sink() {
+    static EventSink instance;
+    return instance;
+}
+
+}  // namespace
+
+bool listening() {
+    return sink() ? true : QAccessible::isActive();
+}
+
+void raise(QAccessibleEvent& event) {
+    if (sink()) {
+        sink()(event);
+        return;
+    }
+    QAccessible::updateAccessibility(&event);
+}
+
+void setEventSink(EventSink newSink) {
+    sink() = std::move(newSink);
+}
 
 TextChange textChange(const QString& before, const QString& after) {
     if (before == after) return {TextChangeKind::None, 0, {}};
@@ -14,36 +38,36 @@ TextChange textChange(const QString& before, const QString& after) {
 }
 
 void announceTextChange(QObject* source, const QString& before, const QString& after) {
-    if (!QAccessible::isActive()) return;
+    if (!listening()) return;
     const TextChange change = textChange(before, after);
     switch (change.kind) {
         case TextChangeKind::None:
             return;
         case TextChangeKind::Insert: {
             QAccessibleTextInsertEvent event(source, change.position, change.text);
-            QAccessible::updateAccessibility(&event);
+            raise(event);
             return;
         }
         case TextChangeKind::Remove: {
             QAccessibleTextRemoveEvent event(source, change.position, change.text);
-            QAccessible::updateAccessibility(&event);
+            raise(event);
             return;
         }
         case TextChangeKind::Replace: {
             QAccessibleTextUpdateEvent event(source, 0, before, after);
-            QAccessible::updateAccessibility(&event);
+            raise(event);
             return;
         }
     }
 }
 
 void announceCheckedChange(QObject* source) {
-    if (!QAccessible::isActive()) return;
+    if (!listening()) return;
     QAccessible::State changed;
     changed.checked = true;
     changed.pressed = true;
     QAccessibleStateChangeEvent event(source, changed);
-    QAccessible::updateAccessibility(&event);
+    raise(event);
 }
 
 }  // namespace zhcalc::controls::accessibility

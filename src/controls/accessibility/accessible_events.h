@@ -5,6 +5,9 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
+
+class QAccessibleEvent;
 
 namespace zhcalc::controls::accessibility {
 
@@ -26,5 +29,13 @@ void announceTextChange(QObject* source, const QString& before, const QString& a
 
 // The checked and pressed states of `source` changed.
 void announceCheckedChange(QObject* source);
+
+// Whether anyone listens: Qt's bridge to an assistive technology, or a test's sink.
+bool listening();
+// Hands `event` to whoever listens.
+void raise(QAccessibleEvent& event);
+// Where the events go instead of Qt's bridge (a test's log); empty gives them back.
+using EventSink = std::function<void(QAccessibleEvent&)>;
+void setEventSink(EventSink sink);
 
 }  // namespace zhcalc::controls::accessibility
