@@ -13,6 +13,7 @@ packages=(
     desktop-file-utils dbus-daemon
     qt6-wayland weston xwayland python3-xlib
     pulseaudio libasound2-plugins  # key tones against a private PulseAudio null sink (tests, bench)
+    at-spi2-core python3-pyatspi  # the accessibility bus and its reader, for the screen-reader test
 )
 
 missing=()

@@ -9,6 +9,8 @@
 #include "about/about_layout.h"
 #include "about/converter_press.h"
 #include "about/credits.h"
+#include "about/credits_accessible.h"
+#include "controls/accessibility/control_accessibles.h"
 #include "controls/background.h"
 #include "controls/button_pixels.h"
 #include "controls/flat_button.h"
@@ -32,6 +34,8 @@ AboutWindow::AboutWindow(QWidget* owner)
     : QDialog(owner, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       convertor_(makeLoadedTempConvertor()) {
     controls::installFontSubstitutes();
+    controls::accessibility::installAccessibleInterfaces();
+    installCreditsAccessible();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Эбаут и прочие настройки"));
     setFixedSize(535, 290);
@@ -72,6 +76,8 @@ AboutWindow::AboutWindow(QWidget* owner)
     temperatureEdit_->setLayoutDirection(Qt::RightToLeft);
     temperatureEdit_->setTextAlign(Qt::AlignRight);
     temperatureEdit_->setText(QStringLiteral("0"));
+    // The edit has no label of its own; this is what a screen reader calls it.
+    temperatureEdit_->setAccessibleName(QStringLiteral("Температура"));
 
     buildConverterButtons();
 }

@@ -5,7 +5,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
+#include <utility>
 
+#include "controls/accessibility/accessible_events.h"
 #include "controls/fonts.h"
 #include "controls/store_if_changed.h"
 #include "engine/cp1251.h"
@@ -81,8 +83,10 @@ Label3D::~Label3D() {
 void Label3D::setCaption(std::string_view cp1251) {
     if (cp1251 == caption_) return;
     caption_.assign(cp1251);
-    captionText_ = QString::fromStdString(cp1251ToUtf8(caption_));
+    const QString before =
+        std::exchange(captionText_, QString::fromStdString(cp1251ToUtf8(caption_)));
     update();
+    accessibility::announceTextChange(this, before, captionText_);
 }
 
 void Label3D::setCaptionText(const QString& text) {

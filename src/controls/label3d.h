@@ -4,6 +4,7 @@
 // background to the parent. The calculator's display is one, so setting the caption
 // is cheap: one comparison, one conversion and a repaint request.
 
+#include <QMetaMethod>
 #include <QPoint>
 #include <QPolygon>
 #include <QSize>
@@ -67,6 +68,11 @@ class Label3D : public QWidget {
     int tag() const { return tag_; }
     void setTag(int tag);
     static Label3D* tagHolder();
+
+    // Whether a click does something (someone listens to `clicked`).
+    bool isClickable() const {
+        return isSignalConnected(QMetaMethod::fromSignal(&Label3D::clicked));
+    }
 
     // Copies caption, style, font, geometry and transparency.
     void assign(const Label3D& other);

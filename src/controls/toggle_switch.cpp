@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "controls/accessibility/accessible_events.h"
 #include "controls/pictures.h"
 #include "controls/store_if_changed.h"
 
@@ -20,6 +21,7 @@ ToggleSwitch::ToggleSwitch(QWidget* parent) : QWidget(parent) {
 void ToggleSwitch::setStateOn(bool on) {
     if (!storeIfChanged(stateOn_, on)) return;
     update();
+    accessibility::announceCheckedChange(this);
     if (stateOn_)
         emit turnedOn();
     else

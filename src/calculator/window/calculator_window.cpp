@@ -19,6 +19,7 @@
 #include "calculator/window/locale_watcher.h"
 #include "calculator/window/mail_label.h"
 #include "calculator/window/tray_minimizer.h"
+#include "calculator/window/window_accessibility.h"
 #include "calculator/window/window_menu.h"
 #include "calculator/window/x11_shape.h"
 #include "controls/bit_button.h"
@@ -104,6 +105,7 @@ CalculatorWindow::CalculatorWindow(SoundService& sound, std::shared_future<void>
     view_ = std::make_unique<PanelView>(*this);
 
     buildControls();
+    makeAccessible(*this, *display_);
     arrangeFocus();
     buildMenuAndTray();
     cutColourKey();
