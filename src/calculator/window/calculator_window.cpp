@@ -105,7 +105,7 @@ CalculatorWindow::CalculatorWindow(SoundService& sound, std::shared_future<void>
     view_ = std::make_unique<PanelView>(*this);
 
     buildControls();
-    makeAccessible(*this, *display_);
+    makeAccessible(*this);
     arrangeFocus();
     buildMenuAndTray();
     cutColourKey();

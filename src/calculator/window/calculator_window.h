@@ -40,6 +40,10 @@ class CalculatorWindow : public QWidget {
     // What the display shows.
     QString displayText() const;
 
+    // The widgets of key `id` and of control `id`; throw std::logic_error before it is built.
+    QWidget& keyWidget(KeyId id) const;
+    QWidget& controlWidget(layout::ControlId id) const;
+
     // Places the window's frame in the middle of its screen's available area; before
     // the window manager has framed it, the window itself. Done when first shown and
     // again when first exposed, once the frame is known.
@@ -53,9 +57,6 @@ class CalculatorWindow : public QWidget {
   private:
     class PanelView;
 
-    // The widgets of key `id` and of control `id`; throw std::logic_error before it is built.
-    QWidget& keyWidget(KeyId id) const;
-    QWidget& controlWidget(layout::ControlId id) const;
     QWidget* parentFor(layout::Parent parent);
     void buildControls();
     void buildKeys();

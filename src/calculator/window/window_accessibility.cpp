@@ -4,6 +4,7 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QEvent>
+#include <stdexcept>
 
 #include "calculator/key_table.h"
 #include "calculator/window/calculator_window.h"
@@ -22,17 +23,28 @@ using controls::accessibility::runSoon;
 // The window; while it holds the keyboard focus itself, the display is its focus.
 class WindowAccessible : public QAccessibleWidget {
   public:
-    WindowAccessible(QWidget* window, QWidget* display)
-        : QAccessibleWidget(window, QAccessible::Window), display_(display) {}
+    explicit WindowAccessible(CalculatorWindow* window)
+        : QAccessibleWidget(window, QAccessible::Window), window_(window) {}
 
     QAccessibleInterface* focusChild() const override {
-        if (QApplication::focusWidget() == widget() && display_ != nullptr)
-            return QAccessible::queryAccessibleInterface(display_);
+        if (QApplication::focusWidget() == widget()) {
+            if (QWidget* display = displayOf(*window_))
+                return QAccessible::queryAccessibleInterface(display);
+        }
         return QAccessibleWidget::focusChild();
     }
 
   private:
-    QWidget* display_;
+    // A window being built may be asked before it has its display.
+    static QWidget* displayOf(const CalculatorWindow& window) noexcept {
+        try {
+            return &window.controlWidget(layout::ControlId::Display);
+        } catch (const std::logic_error&) {
+            return nullptr;
+        }
+    }
+
+    CalculatorWindow* window_;
 };
 
 class MailLabelAccessible : public QAccessibleWidget {
@@ -65,14 +77,9 @@ class MailLabelAccessible : public QAccessibleWidget {
     MailLabel* label() const { return static_cast<MailLabel*>(widget()); }
 };
 
-QWidget* windowDisplay(QWidget* window) {
-    return window->findChild<QWidget*>(QStringLiteral("r3dDisplay"));
-}
-
 // Qt's accessibility cache owns what this returns.
 QAccessibleInterface* windowInterface(const QString&, QObject* object) {
-    if (auto* window = qobject_cast<CalculatorWindow*>(object))
-        return new WindowAccessible(window, windowDisplay(window));
+    if (auto* window = qobject_cast<CalculatorWindow*>(object)) return new WindowAccessible(window);
     // The mail label has no meta-object of its own.
     if (auto* label = dynamic_cast<MailLabel*>(object)) return new MailLabelAccessible(label);
     return nullptr;
@@ -103,22 +110,20 @@ class DisplayFocusAnnouncer : public QObject {
     QWidget& display_;
 };
 
-void nameControls(QWidget& window, QWidget& display) {
+void nameControls(const CalculatorWindow& window) {
     for (const Key& key : kKeys) {
         // The image keys show no caption; their hints say what they do.
-        if (!key.imageKey) continue;
-        if (auto* widget = window.findChild<QWidget*>(QString::fromUtf8(key.name)))
-            widget->setAccessibleName(QString::fromStdString(cp1251ToUtf8(key.hint)));
+        if (key.imageKey)
+            window.keyWidget(key.id).setAccessibleName(
+                QString::fromStdString(cp1251ToUtf8(key.hint)));
     }
     for (const auto& row : layout::otherControls()) {
-        if (row.kind != layout::ControlClass::ToggleSwitch) continue;
-        // "SwitchN" works register N.
-        const QString name = QString::fromUtf8(row.name);
-        if (auto* widget = window.findChild<QWidget*>(name))
-            widget->setAccessibleName(switchAccessibleName(name.mid(6).toInt()));
+        if (row.kind == layout::ControlClass::ToggleSwitch)
+            window.controlWidget(row.id).setAccessibleName(
+                switchAccessibleName(row.memoryRegister));
     }
-    if (const auto* row = layout::findControl("r3dDisplay"))
-        display.setAccessibleName(QString::fromUtf8(row->hint));
+    const auto& display = layout::control(layout::ControlId::Display);
+    window.controlWidget(display.id).setAccessibleName(QString::fromUtf8(display.hint));
 }
 
 }  // namespace
@@ -127,11 +132,11 @@ QString switchAccessibleName(int registerNumber) {
     return QStringLiteral("Регистр %1").arg(registerNumber);
 }
 
-void makeAccessible(QWidget& window, QWidget& display) {
+void makeAccessible(CalculatorWindow& window) {
     controls::accessibility::installAccessibleInterfaces();
     QAccessible::installFactory(&windowInterface);
-    nameControls(window, display);
-    new DisplayFocusAnnouncer(window, display);
+    nameControls(window);
+    new DisplayFocusAnnouncer(window, window.controlWidget(layout::ControlId::Display));
 }
 
 }  // namespace zhcalc

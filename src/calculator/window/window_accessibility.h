@@ -4,13 +4,15 @@
 // keyboard focus, the image keys named by their hints, each switch named for its
 // register, the mail line a link. Names come from the layout and key tables.
 
-#include <QWidget>
+#include <QString>
 
 namespace zhcalc {
 
-// Installs the interfaces and names the controls of `window`, whose display is
-// `display`. Costs nothing more while no assistive technology listens.
-void makeAccessible(QWidget& window, QWidget& display);
+class CalculatorWindow;
+
+// Installs the interfaces and names the controls of `window`. Costs nothing more
+// while no assistive technology listens.
+void makeAccessible(CalculatorWindow& window);
 
 // The name a switch is given: "Регистр N".
 QString switchAccessibleName(int registerNumber);
