@@ -4,7 +4,7 @@
 # fuzzer for a bounded time.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/install-deps.sh"
+"$root/scripts/install-deps.sh" build test packaging
 "$root/scripts/ensure-locales.sh"
 
 jobs=$(nproc)
