@@ -7,8 +7,7 @@
 ZHCALC_BUILD_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libasound2-dev libfontconfig-dev libxcb-shape0-dev
-    fonts-liberation2 fonts-dejavu-core fonts-dejavu-extra
-    fonts-urw-base35 fonts-ebgaramond fonts-noto-extra
+    fonts-liberation2 fonts-urw-base35 fonts-ebgaramond fonts-noto-extra
     # a native Wayland session without XWayland
     qt6-wayland
 )
@@ -23,6 +22,8 @@ ZHCALC_TEST_PACKAGES=(
     clang libclang-rt-14-dev
     libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev
     libxdamage-dev alsa-utils locales dbus-daemon desktop-file-utils
+    # the widget tests name DejaVu Sans
+    fonts-dejavu-core fonts-dejavu-extra
     # end-to-end runs on private X and Wayland servers
     xvfb xauth x11-utils xdotool xclip imagemagick trayer openbox
     weston xwayland python3-xlib
