@@ -10,7 +10,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 source "$root/scripts/lib/packages.sh"
 install_needs build packaging
-ZHCALC_WITH_TESTS=0 "$root/scripts/build.sh" release >/dev/null
+ZHCALC_WITH_TESTS=0 "$root/scripts/build.sh" release zhcalc zhcalc-eval zhcalc_packaging_files \
+    >/dev/null
 
 out=${1:-$root/build/release/package}
 mkdir -p "$out"

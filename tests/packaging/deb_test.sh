@@ -31,7 +31,7 @@ we_installed=0
 trap '((we_installed)) && installed && "${apt[@]}" remove zhcalc >/dev/null 2>&1; cleanup' EXIT
 
 echo "== building the package"
-deb=$("$root/scripts/package.sh" "$out" | tail -n1)
+deb=$("$root/scripts/package.sh" "$out" | tail -n1) || fail "scripts/package.sh failed"
 version=$(sed -n 's/^project(zhcalc VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")
 [[ $(basename "$deb") == "zhcalc_${version}_amd64.deb" ]] || fail "the package is $deb"
 echo "$(basename "$deb"): $(stat -c %s "$deb") bytes"
@@ -105,7 +105,13 @@ we_installed=1
 echo "apt-get set up: $(sed -n 's/^Setting up \([^ ]*\) .*/\1/p' "$work/apt-install.log" | xargs)"
 installed || fail "dpkg does not list zhcalc as installed"
 dpkg -L zhcalc >"$work/files"
-[[ $(man -w zhcalc-eval) == /usr/share/man/man1/zhcalc-eval.1.gz ]] || fail "man does not find zhcalc-eval"
+# Minimal images tell dpkg to leave out manual pages (path-exclude).
+if grep -qs '^path-exclude=/usr/share/man' /etc/dpkg/dpkg.cfg.d/*; then
+    echo "dpkg leaves out manual pages on this machine: man -w not checked"
+else
+    [[ $(man -w zhcalc-eval) == /usr/share/man/man1/zhcalc-eval.1.gz ]] ||
+        fail "man does not find the installed zhcalc-eval(1)"
+fi
 
 echo "== the installed zhcalc-eval"
 eval_is() {
@@ -138,7 +144,7 @@ mapped() {
 }
 wait_for 20 mapped || { cat "$work/zhcalc.log"; fail "the installed zhcalc mapped no window"; }
 kill -0 "$zhcalc_pid" 2>/dev/null || fail "the installed zhcalc exited"
-save_screen "$out/installed-zhcalc.png"
+save_screen "$out/installed-zhcalc.png" || true
 kill "$zhcalc_pid"
 wait "$zhcalc_pid" 2>/dev/null || true
 
