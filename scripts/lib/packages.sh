@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the scripts that install what they need: the Debian 12 packages of
 # each need, and install_needs, which installs the missing ones. Short lines,
 # grouped by purpose, so that additions merge easily.

@@ -16,8 +16,9 @@ source "$root/tests/calculator/window/e2e/e2e_lib.sh"
 
 sudo=()
 if [[ $(id -u) -ne 0 ]]; then
-    command -v sudo >/dev/null && sudo -n true 2>/dev/null ||
+    if ! command -v sudo >/dev/null || ! sudo -n true 2>/dev/null; then
         skip "installing a package needs root or password-less sudo"
+    fi
     sudo=(sudo -n)
 fi
 require_tools Xvfb xdotool xwininfo lintian desktop-file-validate appstreamcli man
@@ -28,7 +29,11 @@ installed && fail "a zhcalc package is installed already; remove it (apt-get rem
 apt=("${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -y -q -o DPkg::Lock::Timeout=300)
 # A failing check must not leave the package on the machine.
 we_installed=0
-trap '((we_installed)) && installed && "${apt[@]}" remove zhcalc >/dev/null 2>&1; cleanup' EXIT
+finish() {
+    if ((we_installed)) && installed; then "${apt[@]}" remove zhcalc >/dev/null 2>&1 || true; fi
+    cleanup
+}
+trap finish EXIT
 
 echo "== building the package"
 deb=$("$root/scripts/package.sh" "$out" | tail -n1) || fail "scripts/package.sh failed"
@@ -59,7 +64,7 @@ done
 depends=", $(field Depends),"
 for p in libqt6widgets6 libqt6gui6 libqt6core6 libqt6dbus6 libasound2 libfontconfig1 libxcb-shape0 \
     fonts-liberation2 fonts-urw-base35 fonts-ebgaramond fonts-noto-extra; do
-    [[ $depends =~ [\ ,]$p[\ ,] ]] || fail "Depends lacks $p"
+    [[ $depends =~ [\ ,]${p}[\ ,] ]] || fail "Depends lacks $p"
 done
 for p in libgtest libgmock libbenchmark libmuparser xvfb xdotool xclip imagemagick openbox trayer \
     weston clang cmake; do
@@ -77,13 +82,16 @@ desktop-file-validate "$work/tree/usr/share/applications/zhcalc.desktop" ||
     fail "desktop-file-validate"
 appstreamcli validate --no-net "$work/tree/usr/share/metainfo/org.example.zhcalc.metainfo.xml" ||
     fail "appstreamcli validate"
+# The tree as a whole: the metainfo's launchable desktop entry and its icon.
+appstreamcli validate-tree --no-net "$work/tree" || fail "appstreamcli validate-tree"
 for page in zhcalc zhcalc-eval; do
     file=$work/tree/usr/share/man/man1/$page.1.gz
     warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$file" 2>&1 >/dev/null)
     [[ -z $warnings ]] || fail "man $page: $warnings"
     LC_ALL=C.UTF-8 MANWIDTH=80 man -l "$file" >"$work/$page.txt" 2>/dev/null
-    grep -q '^NAME' "$work/$page.txt" && grep -q "^SEE ALSO" "$work/$page.txt" ||
+    if ! grep -q '^NAME' "$work/$page.txt" || ! grep -q '^SEE ALSO' "$work/$page.txt"; then
         fail "man $page renders no page"
+    fi
 done
 # Every option and exit status of zhcalc-eval is in its page.
 section() { awk -v h="$1" '/^[A-Z]/ { on = ($0 == h) } on' "$work/zhcalc-eval.txt"; }
