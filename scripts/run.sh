@@ -8,7 +8,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 source "$root/scripts/lib/packages.sh"
 has_display() { [[ -n ${DISPLAY:-} || -n ${WAYLAND_DISPLAY:-} ]]; }
 if has_display; then install_needs build; else install_needs build screenshot; fi
-ZHCALC_WITH_TESTS=0 "$root/scripts/build.sh" release zhcalc zhcalc-eval
+# The manual pages and icons too, for `cmake --install`.
+ZHCALC_WITH_TESTS=0 "$root/scripts/build.sh" release zhcalc zhcalc-eval zhcalc_packaging_files
 program="$root/build/release/src/calculator/window/zhcalc"
 
 has_display && exec "$program"

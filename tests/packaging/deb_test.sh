@@ -102,6 +102,12 @@ for status in 0 1 2 3; do
     section "EXIT STATUS" | grep -qE "^ +$status +[A-Z]" || fail "zhcalc-eval(1) lacks exit status $status"
 done
 
+# The screenshot that the AppStream data announces has the size it states.
+metainfo=$work/tree/usr/share/metainfo/org.example.zhcalc.metainfo.xml
+size=$(sed -n 's/.*<image type="source" width="\([0-9]*\)" height="\([0-9]*\)".*/\1 x \2/p' "$metainfo")
+file -b "$root/packaging/screenshots/zhcalc.png" | grep -q "PNG image data, $size," ||
+    fail "packaging/screenshots/zhcalc.png is not the $size picture the metainfo states"
+
 echo "== installing"
 we_installed=1
 # Without the recommended packages, so that the machine gets nothing but zhcalc and
