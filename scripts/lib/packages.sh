@@ -61,7 +61,8 @@ install_needs() {
 
     [[ $(id -u) -ne 0 ]] && sudo=(sudo)
     echo "Installing: ${missing[*]}" >&2
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
-        "${missing[@]}" >/dev/null
+    # Another apt running on the machine is waited for rather than failed on.
+    local -a apt=("${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=300)
+    "${apt[@]}" update -qq
+    "${apt[@]}" install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
