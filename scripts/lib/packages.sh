@@ -28,6 +28,10 @@ ZHCALC_TEST_PACKAGES=(
     # end-to-end runs on private X and Wayland servers
     xvfb xauth x11-utils xdotool xclip imagemagick trayer openbox
     weston xwayland python3-xlib
+    # key tones against a private PulseAudio null sink (tests, bench)
+    pulseaudio libasound2-plugins
+    # the accessibility bus and its reader, for the screen-reader test
+    at-spi2-core python3-pyatspi
 )
 
 # Building and checking the Debian package, on top of the build: dpkg-shlibdeps
