@@ -5,13 +5,14 @@
 # a few seconds, saves a screenshot and says where.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/install-deps.sh"
-"$root/scripts/build.sh" release zhcalc zhcalc-eval
+source "$root/scripts/lib/packages.sh"
+has_display() { [[ -n ${DISPLAY:-} || -n ${WAYLAND_DISPLAY:-} ]]; }
+if has_display; then install_needs build; else install_needs build screenshot; fi
+# The manual pages and icons too, for `cmake --install`.
+ZHCALC_WITH_TESTS=0 "$root/scripts/build.sh" release zhcalc zhcalc-eval zhcalc_packaging_files
 program="$root/build/release/src/calculator/window/zhcalc"
 
-if [[ -n ${DISPLAY:-} || -n ${WAYLAND_DISPLAY:-} ]]; then
-    exec "$program"
-fi
+has_display && exec "$program"
 
 # No display: a private X server, the program on it, one screenshot.
 source "$root/scripts/lib/private-xvfb.sh"

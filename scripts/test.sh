@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Runs every test of zhcalc on a Debian 12 machine, installing what it needs:
-# the unit tests in an optimized build and again under ASan + UBSan, then the
+# the unit tests in an optimized build, the Debian package made from that build
+# (installed and removed again), the unit tests again under ASan + UBSan, then the
 # fuzzer for a bounded time.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/install-deps.sh"
+"$root/scripts/install-deps.sh" build test packaging
 "$root/scripts/ensure-locales.sh"
 
 jobs=$(nproc)
@@ -13,6 +14,11 @@ fuzz_seconds=${ZHCALC_FUZZ_SECONDS:-30}
 echo "== optimized build and tests"
 "$root/scripts/build.sh" release
 ctest --test-dir "$root/build/release" --output-on-failure -j "$jobs"
+
+echo "== the Debian package: built from the optimized build, checked, installed, removed"
+status=0
+"$root/tests/packaging/deb_test.sh" "$root/build/release/package" || status=$?
+((status == 0 || status == 77)) || exit "$status"
 
 echo "== AddressSanitizer + UndefinedBehaviorSanitizer build and tests"
 "$root/scripts/build.sh" asan

@@ -23,6 +23,7 @@ namespace {
 constexpr int kExitAllEvaluated = 0;
 constexpr int kExitSomeFailed = 1;
 constexpr int kExitBadUsage = 2;
+constexpr int kExitWriteFailed = 3;
 
 constexpr std::string_view kHelp =
     R"(Usage: zhcalc-eval [--separator=SEP] [--] [EXPRESSION...]
@@ -43,7 +44,7 @@ Options:
   --help           show this help
 
 Exit status: 0 when every expression gave a result, 1 when any gave an error,
-2 for bad usage.
+2 for bad usage, 3 when the results could not be written.
 )";
 
 struct Options {
@@ -111,13 +112,23 @@ class Evaluator {
     bool failed_ = false;
 };
 
+// A full disk or a closed pipe must not pass for success: the caller would take
+// missing results for computed ones.
+int finishOutput(int status) {
+    if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
+        std::perror("zhcalc-eval: cannot write the results");
+        return kExitWriteFailed;
+    }
+    return status;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const Options options = parseArguments(argc, argv);
     if (options.help) {
         std::fwrite(kHelp.data(), 1, kHelp.size(), stdout);
-        return kExitAllEvaluated;
+        return finishOutput(kExitAllEvaluated);
     }
     zhcalc::setDecimalSeparator(options.separator ? *options.separator
                                                   : zhcalc::localeDecimalSeparator());
@@ -133,6 +144,5 @@ int main(int argc, char** argv) {
         while (std::getline(std::cin, line))
             evaluator.run(line);
     }
-    std::fflush(stdout);
-    return evaluator.failed() ? kExitSomeFailed : kExitAllEvaluated;
+    return finishOutput(evaluator.failed() ? kExitSomeFailed : kExitAllEvaluated);
 }

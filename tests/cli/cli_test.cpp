@@ -116,6 +116,18 @@ TEST(ZhcalcEval, HelpDescribesTheOptions) {
         EXPECT_NE(r.out.find(word), std::string::npos) << word;
 }
 
+TEST(ZhcalcEval, OutputThatCannotBeWrittenExitsWithThree) {
+    // /dev/full accepts the open and fails every write with ENOSPC.
+    for (const std::string args : {"'2+3*4'", "'1/0'", "--help"}) {
+        SCOPED_TRACE(args);
+        const std::string command =
+            "'" + std::string(ZHCALC_EVAL_PATH) + "' " + args + " >/dev/full 2>/dev/null";
+        const int raw = std::system(command.c_str());
+        ASSERT_TRUE(WIFEXITED(raw));
+        EXPECT_EQ(WEXITSTATUS(raw), 3);
+    }
+}
+
 TEST(ZhcalcEval, LinesOfManyMegabytes) {
     std::string line = "1";
     while (line.size() < 8'000'000)
