@@ -10,7 +10,7 @@ has_display() { [[ -n ${DISPLAY:-} || -n ${WAYLAND_DISPLAY:-} ]]; }
 if has_display; then install_needs build; else install_needs build screenshot; fi
 # The manual pages and icons too, for `cmake --install`.
 ZHCALC_WITH_TESTS=0 "$root/scripts/build.sh" release zhcalc zhcalc-eval zhcalc_packaging_files
-program="$root/build/release/src/calculator/window/zhcalc"
+program="$root/build/release/src/app/zhcalc"
 
 has_display && exec "$program"
 

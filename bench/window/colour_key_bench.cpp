@@ -9,8 +9,8 @@
 #include <QPainter>
 #include <map>
 
-#include "calculator/window/calculator_window.h"
-#include "calculator/window/colour_key.h"
+#include "app/calculator_window.h"
+#include "app/colour_key.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "calculator/window/app_identity.h"
+#include "app/start_up.h"
 
 namespace {
 

@@ -19,7 +19,7 @@ if [[ ! -x $build/bench/window/zhcalc_startup_probe ]]; then
 fi
 probe=$build/bench/window/zhcalc_startup_probe
 minimal=$build/bench/window/zhcalc_minimal_window
-zhcalc=$build/src/calculator/window/zhcalc
+zhcalc=$build/src/app/zhcalc
 
 source "$root/scripts/lib/private-xvfb.sh"
 work=$(mktemp -d)

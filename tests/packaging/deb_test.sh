@@ -12,7 +12,7 @@ set -euo pipefail
 
 out=$1
 root=$(cd "$(dirname "$0")/../.." && pwd)
-source "$root/tests/calculator/window/e2e/e2e_lib.sh"
+source "$root/tests/app/e2e/e2e_lib.sh"
 
 sudo=()
 if [[ $(id -u) -ne 0 ]]; then

@@ -1,0 +1,17 @@
+#pragma once
+// The steps of the program's start, from the toolkit to the shown window.
+
+#include <functional>
+
+class QWidget;
+
+namespace zhcalc {
+
+// Runs the calculator program: the toolkit, the font configuration loaded on a
+// thread of its own from the first moment, the sound service and the window, shown
+// until it is closed. `beforeShow` sees the window just before it is first shown.
+// Returns the event loop's exit code.
+int runCalculator(int argc, char** argv,
+                  const std::function<void(QWidget& window)>& beforeShow = {});
+
+}  // namespace zhcalc

@@ -1,0 +1,60 @@
+# Sourced by the end-to-end scripts: skipping, a private work folder whose
+# background processes end with the script, bounded waits and a private X desktop.
+#
+# A script may define shot NAME (a screenshot for a reviewer); fail takes one.
+
+skip() { echo "SKIPPED: $*"; exit 77; }
+fail() {
+    echo "FAILED: $*"
+    declare -F shot >/dev/null && shot "failure"
+    exit 1
+}
+
+# require_tools TOOL...: skips unless every tool is on PATH.
+require_tools() {
+    local tool
+    for tool in "$@"; do
+        command -v "$tool" >/dev/null || skip "$tool is not installed (scripts/install-deps.sh)"
+    done
+}
+
+# The work folder; processes added to `pids` are stopped, last first, on exit.
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    local pid
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+        pid=${pids[i]}
+        kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
+    done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Polls `$@` every 50 ms until it succeeds or `seconds` have passed.
+wait_for() {
+    local seconds=$1
+    shift
+    local deadline=$((SECONDS + seconds))
+    until "$@" >/dev/null 2>&1; do
+        ((SECONDS >= deadline)) && return 1
+        sleep 0.05
+    done
+}
+
+# start_x_desktop: a private Xvfb (DISPLAY exported) with openbox managing it, and
+# folders under $work for the program's HOME and XDG_RUNTIME_DIR.
+start_x_desktop() {
+    source "$(cd "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)/scripts/lib/private-xvfb.sh"
+    start_private_xvfb "$work/xvfb.log" || fail "Xvfb did not start"
+    pids+=("$XVFB_PID")
+    openbox --sm-disable >"$work/openbox.log" 2>&1 &
+    pids+=($!)
+    wait_for 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
+        fail "openbox did not start"
+    mkdir -p "$work/home" "$work/runtime"
+    chmod 700 "$work/runtime"
+}
+
+# save_screen FILE: the whole screen, for a reviewer.
+save_screen() { import -window root "$1" 2>/dev/null && echo "screenshot: $1"; }
