@@ -2,10 +2,12 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <cstdio>
 
 #include "calculator/window/calculator_window.h"
 #include "calculator/window/control_factory.h"
 #include "calculator/window/display_platform.h"
+#include "calculator/window/display_probe.h"
 #include "calculator/window/first_paint_gate.h"
 #include "calculator/window/sound.h"
 #include "platform/fontconfig_preload.h"
@@ -42,7 +44,14 @@ std::unique_ptr<CalculatorWindow> makeCalculatorWindow(SoundService& sound,
 int runCalculator(int argc, char** argv, const std::function<void(QWidget& window)>& beforeShow) {
     // Through an argument rather than QT_QPA_PLATFORM, so that the programs the
     // calculator starts (the mail program) see the session's environment unchanged.
-    QtArguments arguments(argc, argv, chooseQtPlatform(currentSessionEnvironment()));
+    const SessionEnvironment session = currentSessionEnvironment();
+    QtArguments arguments(argc, argv, chooseQtPlatform(session));
+    // Qt itself would abort with advice to reinstall, leaving a core dump behind.
+    if (const auto problem =
+            unreachableDisplayMessage(session, arguments.platform(), systemDisplayProbes())) {
+        std::fprintf(stderr, "%s\n", problem->c_str());
+        return kNoDisplayExitCode;
+    }
     // Before the toolkit, so that it overlaps the whole start-up below.
     platform::FontconfigPreload fontconfig;
     QApplication app(arguments.argc(), arguments.argv());
