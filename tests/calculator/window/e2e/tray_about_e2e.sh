@@ -110,5 +110,39 @@ check_round() {
 
 check_round calculator "the calculator minimized"
 check_round about "the about window minimized"
+
+# The same with an error box open ("1+" has no second operand): it comes back above
+# the calculator, and once it is closed the calculator takes input again.
+xdotool windowactivate --sync "$wid" >/dev/null 2>&1
+xdotool key Escape
+xdotool type "1+"
+xdotool key Return
+error_box() { visible | grep -vx "$wid" | head -n1; }
+wait_for 5 sh -c "xdotool search --onlyvisible --class '^zhcalc\$' | grep -vxq $wid" ||
+    fail "error box: no box for 1+"
+box=$(error_box)
+xprop -id "$box" _NET_WM_NAME | grep -qF "ЖЫЖ" || fail "error box: the new window is not the error box"
+xdotool windowminimize "$wid"
+wait_for 5 withdrawn "$wid" || fail "error box: the calculator did not go to the tray"
+about=$box
+wait_for 5 sh -c "[ -n \"\$(xdotool search --onlyvisible --class '^zhcalc\$' | grep -vx -e $wid -e $box)\" ]" ||
+    fail "error box: no icon in the tray"
+icon=$(tray_icon)
+eval "$(xdotool getwindowgeometry --shell "$icon")"
+xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1
+wait_for 5 viewable "$wid" || fail "error box: a click on the icon did not bring the calculator back"
+wait_for 5 viewable "$box" || fail "error box: the box did not come back"
+wait_for 5 above "$box" "$wid" || fail "error box: the box is not above the calculator"
+shot "error-box-restored"
+xdotool windowactivate --sync "$box" >/dev/null 2>&1
+xdotool key Return
+wait_for 5 sh -c "! xwininfo -id $box 2>/dev/null | grep -q IsViewable" ||
+    fail "error box: the box did not close"
+xdotool windowactivate --sync "$wid" >/dev/null 2>&1
+xdotool key Escape
+xdotool type "6*7"
+xdotool key Return ctrl+c
+wait_for 5 clipboard_is "42" || fail "error box: after the box the calculator copies '$(xclip -selection clipboard -o 2>/dev/null)'"
+echo "ok: an error box open: both to the tray, back by one click, the box above"
 kill -0 "$zhcalc_pid" 2>/dev/null || fail "zhcalc exited"
 echo "PASSED"
