@@ -46,14 +46,15 @@ int runCalculator(int argc, char** argv, const std::function<void(QWidget& windo
     // calculator starts (the mail program) see the session's environment unchanged.
     const SessionEnvironment session = currentSessionEnvironment();
     QtArguments arguments(argc, argv, chooseQtPlatform(session));
-    // Qt itself would abort with advice to reinstall, leaving a core dump behind.
+    // Before the toolkit, so that it overlaps the whole start-up below.
+    platform::FontconfigPreload fontconfig;
+    // Qt itself would abort with advice to reinstall, leaving a core dump behind. The
+    // probe (a connection made and dropped, about 1 ms) overlaps the font loading.
     if (const auto problem =
             unreachableDisplayMessage(session, arguments.platform(), systemDisplayProbes())) {
         std::fprintf(stderr, "%s\n", problem->c_str());
         return kNoDisplayExitCode;
     }
-    // Before the toolkit, so that it overlaps the whole start-up below.
-    platform::FontconfigPreload fontconfig;
     QApplication app(arguments.argc(), arguments.argv());
     prepareApplication(fontconfig);
 
