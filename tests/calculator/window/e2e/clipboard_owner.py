@@ -10,7 +10,7 @@ MODE: answer   answers UTF8_STRING and STRING with TEXT
       refuse   answers every request with "no such target"
       incr     sends TEXT incrementally, 3 bytes a piece
       incr-stall  starts an incremental transfer and sends no piece
-      late     answers like "answer", but only after 0.7 s
+      late     answers like "answer", but only after 0.7 s, then prints "answered"
 """
 import sys
 import time
@@ -69,6 +69,8 @@ while True:
         else:
             notify(r, X.NONE)
         d.flush()
+        if mode == "late":
+            print("answered", flush=True)
     elif e.type == X.PropertyNotify and e.state == X.PropertyDelete:
         key = (e.window.id, e.atom)
         if key in pending:
