@@ -41,7 +41,9 @@ AboutWindow::AboutWindow(QWidget* owner)
     setFixedSize(535, 290);
     move(182, 112);
     setFont(layoutFont(11));
-    setModal(true);
+    // Modal to its calculator only: an application-wide modal window would also block
+    // the tray icon, the one way back once both windows are in the tray.
+    setWindowModality(owner != nullptr ? Qt::WindowModal : Qt::ApplicationModal);
 
     background_ = new controls::BackGround(this);
     background_->setObjectName(QStringLiteral("BackGround1"));

@@ -7,6 +7,7 @@
 // offers XWayland therefore runs the calculator through XWayland; a Wayland session
 // without it runs natively, with a rectangular window.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -40,11 +41,29 @@ class QtArguments {
 
     int& argc() { return argc_; }
     char** argv() { return pointers_.data(); }
+    // The platform list Qt will take from the arguments (the last "-platform"), if any.
+    std::optional<std::string> platform() const;
 
   private:
     std::vector<std::string> storage_;
     std::vector<char*> pointers_;  // into storage_, ended by a null pointer
     int argc_ = 0;
 };
+
+// Whether a display server answers: `x11` for an X11 display name, `wayland` for a
+// Wayland socket name. Tests replace them.
+struct DisplayProbes {
+    std::function<bool(const std::string& display)> x11;
+    std::function<bool(const std::string& socket)> wayland;
+};
+
+// Without a display Qt gives up with a message about reinstalling and aborts. This is
+// the message to print instead when none of the plugins in `platform` (Qt's
+// "-platform" value; nothing for Qt's default, xcb) can reach its display server,
+// naming what was tried; nothing when one can, or when the list holds a plugin that
+// needs no display (offscreen, vnc, ...).
+std::optional<std::string> unreachableDisplayMessage(const SessionEnvironment& session,
+                                                     const std::optional<std::string>& platform,
+                                                     const DisplayProbes& probes);
 
 }  // namespace zhcalc

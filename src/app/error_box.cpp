@@ -21,6 +21,9 @@ void showBox(QWidget* parent, const QString& text, QMessageBox::Icon icon) {
         return;
     }
     QMessageBox box(icon, applicationTitle(), text, QMessageBox::Ok, parent);
+    // Modal to its window only, so that the tray icon still answers when the window
+    // went to the tray with the box open; the box comes back with the window.
+    if (parent != nullptr) box.setWindowModality(Qt::WindowModal);
     box.exec();
 }
 

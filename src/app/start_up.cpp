@@ -2,10 +2,12 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <cstdio>
 
 #include "app/calculator_window.h"
 #include "app/control_factory.h"
 #include "app/display_platform.h"
+#include "app/display_probe.h"
 #include "app/first_paint_gate.h"
 #include "app/sound.h"
 #include "platform/fontconfig_preload.h"
@@ -42,9 +44,17 @@ std::unique_ptr<CalculatorWindow> makeCalculatorWindow(SoundService& sound,
 int runCalculator(int argc, char** argv, const std::function<void(QWidget& window)>& beforeShow) {
     // Through an argument rather than QT_QPA_PLATFORM, so that the programs the
     // calculator starts (the mail program) see the session's environment unchanged.
-    QtArguments arguments(argc, argv, chooseQtPlatform(currentSessionEnvironment()));
+    const SessionEnvironment session = currentSessionEnvironment();
+    QtArguments arguments(argc, argv, chooseQtPlatform(session));
     // Before the toolkit, so that it overlaps the whole start-up below.
     platform::FontconfigPreload fontconfig;
+    // Qt itself would abort with advice to reinstall, leaving a core dump behind. The
+    // probe (a connection made and dropped, about 1 ms) overlaps the font loading.
+    if (const auto problem =
+            unreachableDisplayMessage(session, arguments.platform(), systemDisplayProbes())) {
+        std::fprintf(stderr, "%s\n", problem->c_str());
+        return kNoDisplayExitCode;
+    }
     QApplication app(arguments.argc(), arguments.argv());
     prepareApplication(fontconfig);
 

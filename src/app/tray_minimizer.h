@@ -3,6 +3,10 @@
 // taskbar entry) and shows an icon; a click on the icon removes the icon and
 // brings the window back. Where the desktop has no notification area the window
 // minimizes as usual, so it can never become unreachable.
+//
+// The window's own top-level windows (the modal about window) go and come with it:
+// minimizing one of them minimizes the window, and whenever the window comes back
+// they come back above it.
 
 #include <QIcon>
 #include <QObject>
@@ -44,6 +48,8 @@ class TrayMinimizer : public QObject {
   private:
     void ensureIcon();
     void checkHostStillThere();
+    bool isOwnedWindow(QObject* object) const;
+    void restoreOwnedWindows();
 
     QPointer<QWidget> window_;
     std::function<QIcon()> makeIcon_;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <optional>
 #include <ostream>
@@ -117,6 +118,96 @@ const ArgumentsCase kArgumentsCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Lists, QtArgumentsTest, ::testing::ValuesIn(kArgumentsCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(QtArgumentsPlatform, IsTheLastPlatformArgument) {
+    std::vector<std::string> given = {"zhcalc", "-platform", "offscreen", "-platform"};
+    std::vector<char*> argv;
+    for (std::string& argument : given)
+        argv.push_back(argument.data());
+    EXPECT_EQ(QtArguments(2, argv.data(), std::nullopt).platform(), std::nullopt);
+    EXPECT_EQ(QtArguments(1, argv.data(), "wayland").platform(), "wayland");
+    EXPECT_EQ(QtArguments(3, argv.data(), "xcb;wayland").platform(), "offscreen");
+    // A trailing "-platform" without a value is no choice.
+    EXPECT_EQ(QtArguments(4, argv.data(), std::nullopt).platform(), "offscreen");
+}
+
+// The displays that answer in a case: X11 display names and Wayland socket names.
+struct ReachCase {
+    const char* name;
+    SessionEnvironment session;
+    std::optional<std::string> platform;
+    std::vector<std::string> answering;
+    // Nothing when the program goes on; else what the message must say.
+    std::optional<std::vector<std::string>> says;
+};
+void PrintTo(const ReachCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class UnreachableDisplay : public ::testing::TestWithParam<ReachCase> {};
+
+TEST_P(UnreachableDisplay, SaysWhatWasTriedOnlyWhenNothingAnswers) {
+    const ReachCase& c = GetParam();
+    std::vector<std::string> asked;
+    const auto answers = [&](const std::string& kind) {
+        return [&, kind](const std::string& name) {
+            asked.push_back(kind + " " + name);
+            return std::find(c.answering.begin(), c.answering.end(), name) != c.answering.end();
+        };
+    };
+    const auto message =
+        unreachableDisplayMessage(c.session, c.platform, {answers("x11"), answers("wayland")});
+    if (!c.says) {
+        EXPECT_EQ(message, std::nullopt) << *message;
+        return;
+    }
+    ASSERT_TRUE(message.has_value()) << "asked: " << ::testing::PrintToString(asked);
+    for (const std::string& part : *c.says)
+        EXPECT_NE(message->find(part), std::string::npos) << *message << "\nlacks: " << part;
+    EXPECT_NE(message->find("X11 display or a Wayland session"), std::string::npos) << *message;
+}
+
+const std::vector<std::string> kNeither = {};
+const ReachCase kReachCases[] = {
+    {"X11Answers", {.x11Display = ":0"}, std::nullopt, {":0"}, std::nullopt},
+    {"DisplayUnset", {}, std::nullopt, kNeither, std::vector<std::string>{"DISPLAY is not set"}},
+    {"DisplayDead",
+     {.x11Display = ":97"},
+     std::nullopt,
+     kNeither,
+     std::vector<std::string>{"X11 display \":97\""}},
+    {"UserChoseXcbWithoutServer",
+     {.qtPlatform = "xcb", .x11Display = ":3"},
+     std::nullopt,
+     kNeither,
+     std::vector<std::string>{"\":3\""}},
+    {"XWaylandGoneCompositorAnswers",
+     {.waylandDisplay = "wayland-1", .x11Display = ":1"},
+     "xcb;wayland",
+     {"wayland-1"},
+     std::nullopt},
+    {"BothGone",
+     {.waylandDisplay = "wayland-1", .x11Display = ":1"},
+     "xcb;wayland",
+     kNeither,
+     std::vector<std::string>{"X11 display \":1\"", "Wayland display \"wayland-1\""}},
+    {"WaylandDefaultSocket",
+     {.sessionType = "wayland"},
+     "wayland",
+     kNeither,
+     std::vector<std::string>{"\"wayland-0\""}},
+    {"WaylandWithOptions", {.waylandDisplay = "w"}, "wayland:opt=1", {"w"}, std::nullopt},
+    {"OffscreenNeedsNoDisplay", {.qtPlatform = "offscreen"}, std::nullopt, kNeither, std::nullopt},
+    {"ArgumentBeatsVariable",
+     {.qtPlatform = "offscreen"},
+     "xcb",
+     kNeither,
+     std::vector<std::string>{"DISPLAY is not set"}},
+    {"LaterOtherPluginNeedsNoDisplay", {}, "xcb;vnc", kNeither, std::nullopt},
+};
+
+INSTANTIATE_TEST_SUITE_P(Sessions, UnreachableDisplay, ::testing::ValuesIn(kReachCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <stdexcept>
 
+#include "about/about_window.h"
 #include "app/colour_key.h"
 #include "app/mail_label.h"
 #include "app/tray_minimizer.h"
@@ -131,6 +132,87 @@ TEST_F(WindowTest, ATrayHostThatGoesAwayGivesTheWindowBack) {
     hostRunning = false;
     QTRY_VERIFY_WITH_TIMEOUT(!window->tray().inTray(), 3000);
     EXPECT_TRUE(window->isVisible());
+}
+
+// The about window as the about label opens it, left open (shown modally without its
+// own event loop), with clicks counted on a stranger window: the tray icon's stand-in.
+class OpenAboutWindowTest : public WindowTest {
+  protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        about = about::createAboutWindow(window.get());
+        about->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(about));
+        stranger.setGeometry(0, 0, 40, 20);
+        stranger.show();
+        stranger.installEventFilter(&strangerClicks);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&stranger));
+    }
+    void TearDown() override {
+        if (!about.isNull()) about->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        WindowTest::TearDown();
+    }
+    // A click as the window system delivers it, through the blocking of modal windows.
+    static void systemClick(QWidget& widget, QPoint at) {
+        QTest::mouseClick(widget.window()->windowHandle(), Qt::LeftButton, {},
+                          widget.mapTo(widget.window(), at));
+    }
+
+    QPointer<QWidget> about;
+    QWidget stranger;
+    int clicksOnStranger = 0;
+    testing::EventCounter strangerClicks{QEvent::MouseButtonPress, clicksOnStranger};
+};
+
+TEST_F(OpenAboutWindowTest, BlocksTheCalculatorButNotTheProgramsOtherWindows) {
+    QWidget* one = control("SB1");
+    ASSERT_NE(one, nullptr);
+    int pressesOnKey = 0;
+    testing::EventCounter keyPresses{QEvent::MouseButtonPress, pressesOnKey};
+    one->installEventFilter(&keyPresses);
+    const QPoint inside =
+        one->mask().isEmpty() ? one->rect().center() : one->mask().boundingRect().center();
+    systemClick(*one, inside);
+    EXPECT_EQ(pressesOnKey, 0);
+    systemClick(stranger, {20, 10});
+    EXPECT_EQ(clicksOnStranger, 1);
+    EXPECT_TRUE(about->isModal());
+    // Closed, it blocks nothing: the same click reaches the key.
+    about->close();
+    systemClick(*one, inside);
+    EXPECT_EQ(pressesOnKey, 1);
+}
+
+// The calculator minimized, or the about window: both leave, and one click on the icon
+// brings both back, the about window unminimized and still the modal one.
+TEST_F(OpenAboutWindowTest, BothGoToTheTrayAndComeBackTogether) {
+    window->tray().setAvailability([] { return true; });
+    for (QWidget* minimized : {static_cast<QWidget*>(window.get()), about.data()}) {
+        SCOPED_TRACE(minimized == window.get() ? "calculator minimized" : "about minimized");
+        minimized->showMinimized();
+        QTRY_VERIFY_WITH_TIMEOUT(window->tray().inTray(), 2000);
+        EXPECT_FALSE(window->isVisible());
+        window->tray().restoreFromTray();
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_FALSE(window->isMinimized());
+        ASSERT_FALSE(about.isNull());
+        EXPECT_TRUE(about->isVisible());
+        EXPECT_FALSE(about->isMinimized());
+        EXPECT_EQ(QApplication::activeModalWidget(), about.data());
+    }
+}
+
+// Without a tray the about window, minimized alone, takes the calculator to the taskbar
+// with it, and comes back with it.
+TEST_F(OpenAboutWindowTest, WithoutATrayTheAboutWindowMinimizesTheCalculator) {
+    window->tray().setAvailability([] { return false; });
+    about->showMinimized();
+    QTRY_VERIFY_WITH_TIMEOUT(window->isMinimized(), 2000);
+    EXPECT_TRUE(window->isVisible());
+    window->showNormal();
+    QTRY_VERIFY_WITH_TIMEOUT(!about->isMinimized(), 2000);
+    EXPECT_TRUE(about->isVisible());
 }
 
 TEST(ColourKey, HolesAreExactlyTheKeyColouredPixels) {
