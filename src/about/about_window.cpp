@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QRegion>
 #include <string>
+#include <utility>
 
 #include "about/about_credits.h"
 #include "about/about_layout.h"
@@ -28,8 +29,9 @@ QFont layoutFont(int pixelHeight) {
 
 }  // namespace
 
-AboutWindow::AboutWindow(QWidget* owner)
+AboutWindow::AboutWindow(SeparatorSource separator, QWidget* owner)
     : QDialog(owner, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      separator_(std::move(separator)),
       convertor_(makeLoadedTempConvertor()) {
     controls::installFontSubstitutes();
     setObjectName(QStringLiteral("Form1"));
@@ -103,7 +105,8 @@ void AboutWindow::buildConverterButtons() {
 void AboutWindow::convert(const ConverterButtonLayout& button) {
     if (!button.conversion) return;
     const std::string typed = utf8ToCp1251(temperatureEdit_->text().toStdString());
-    const std::string result = pressConverterButton(convertor_, typed, *button.conversion);
+    const std::string result =
+        pressConverterButton(convertor_, typed, *button.conversion, separator_());
     temperatureEdit_->setText(QString::fromStdString(cp1251ToUtf8(result)));
 }
 
@@ -132,14 +135,14 @@ void AboutWindow::applyColorKey() {
     update();
 }
 
-AboutWindow* createAboutWindow(QWidget* owner) {
-    auto* window = new AboutWindow(owner);
+AboutWindow* createAboutWindow(QWidget* owner, SeparatorSource separator) {
+    auto* window = new AboutWindow(std::move(separator), owner);
     window->setAttribute(Qt::WA_DeleteOnClose);
     return window;
 }
 
-void showAboutWindow(QWidget* owner) {
-    createAboutWindow(owner)->exec();
+void showAboutWindow(QWidget* owner, SeparatorSource separator) {
+    createAboutWindow(owner, std::move(separator))->exec();
 }
 
 }  // namespace zhcalc::about

@@ -8,11 +8,13 @@
 #include <string>
 #include <string_view>
 
+#include "engine/decimal_separator.h"
+
 namespace zhcalc {
 
 enum class KeyAction {
     Append,           // appends `text`
-    AppendSeparator,  // appends the decimal separator in force
+    AppendSeparator,  // appends the panel's decimal separator
     AppendPi,         // appends the text of pi
     AppendE,          // appends the text of e
     Clear,            // empty display, comma key shown, entry keys enabled
@@ -185,7 +187,7 @@ const Key* findKey(std::string_view name) noexcept;
 const Key& keyNamed(std::string_view name);
 
 // The hint a key shows: its fixed hint, or for "Pi" and "E" the text of the constant with
-// the decimal separator in force.
-std::string keyHint(const Key& key);
+// `separator`.
+std::string keyHint(const Key& key, DecimalSeparator separator);
 
 }  // namespace zhcalc

@@ -116,9 +116,12 @@ CalculatorWindow::CalculatorWindow(SoundService& sound, std::shared_future<void>
     setPalette(palette);
     setAutoFillBackground(true);
 
-    // The separator is in force before anything renders a number.
-    locale_ = new LocaleWatcher(this, [this] { updateConstantHints(); });
-    panel_ = std::make_unique<CalcPanel>(sound, messages_, clipboard_);
+    // The locale is read before anything renders a number.
+    locale_ = new LocaleWatcher(this, [this](DecimalSeparator separator) {
+        panel_->setDecimalSeparator(separator);
+        updateConstantHints();
+    });
+    panel_ = std::make_unique<CalcPanel>(sound, messages_, clipboard_, locale_->separator());
     view_ = std::make_unique<PanelView>(*this);
 
     buildControls();
@@ -323,13 +326,13 @@ void CalculatorWindow::switchToggled(int n, bool on) {
 void CalculatorWindow::updateConstantHints() {
     for (const auto& [key, widget] : keys_) {
         if (key->action == KeyAction::AppendPi || key->action == KeyAction::AppendE) {
-            widget->setToolTip(hintText(keyHint(*key)));
+            widget->setToolTip(hintText(keyHint(*key, panel_->decimalSeparator())));
         }
     }
 }
 
 void CalculatorWindow::openAboutWindow() {
-    about::showAboutWindow(this);
+    about::showAboutWindow(this, [this] { return panel_->decimalSeparator(); });
 }
 
 template <typename Operation>

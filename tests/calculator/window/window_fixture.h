@@ -15,7 +15,7 @@
 #include "calculator/window/calculator_window.h"
 #include "calculator/window/control_factory.h"
 #include "calculator/window/error_box.h"
-#include "engine/number_text.h"
+#include "engine/decimal_separator.h"
 #include "support/event_counter.h"
 
 // Readable failure messages.
@@ -55,7 +55,7 @@ class WindowTest : public ::testing::Test {
         });
         window = std::make_unique<CalculatorWindow>(sound);
         // The keys are laid out for the decimal comma.
-        setDecimalSeparator(',');
+        window->panel().setDecimalSeparator(DecimalSeparator(','));
         sound.window = window.get();
         sound.paints = &displayPaints;
         display()->installEventFilter(&paintCounter);

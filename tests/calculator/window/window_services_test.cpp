@@ -10,6 +10,7 @@
 #include "calculator/window/colour_key.h"
 #include "calculator/window/mail_label.h"
 #include "calculator/window/tray_minimizer.h"
+#include "platform/locale_settings.h"
 #include "window_fixture.h"
 
 namespace zhcalc::testing {
@@ -162,12 +163,13 @@ TEST_F(WindowTest, TheWindowPictureHasTheAboutLabelsAquaLetters) {
 }
 
 TEST_F(WindowTest, ALocaleChangeRereadsTheSeparator) {
-    setDecimalSeparator('#');
+    window->panel().setDecimalSeparator(DecimalSeparator('#'));
     QEvent change(QEvent::LocaleChange);
     QApplication::sendEvent(window.get(), &change);
-    EXPECT_EQ(decimalSeparator(), localeDecimalSeparator());
+    const char separator = window->panel().decimalSeparator().character();
+    EXPECT_EQ(separator, platform::localeDecimalSeparator().character());
     const QString pi = control("ShPi")->toolTip();
-    EXPECT_EQ(pi.mid(1, 1), QString(QChar::fromLatin1(decimalSeparator())));
+    EXPECT_EQ(pi.mid(1, 1), QString(QChar::fromLatin1(separator)));
 }
 
 TEST(GuardedHandlers, EveryKindOfExceptionEndsInOneErrorBox) {
