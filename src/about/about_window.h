@@ -43,8 +43,7 @@ class AboutWindow : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
-    void buildConverterButtons();
-    void applyColorKey();
+    void applyColourKey();
 
     SeparatorSource separator_;
     TempConvertor convertor_;
@@ -57,7 +56,7 @@ class AboutWindow : public QDialog {
 
 // The window's shape under a colour key: all of `picture` except the pixels of
 // exactly the key colour.
-QRegion colorKeyShape(const QImage& picture, QRgb key);
+QRegion colourKeyShape(const QImage& picture, QRgb key);
 
 // Creates a new about window owned by `owner` that deletes itself, its scroller
 // and the scroller's thread when closed. Not yet shown.

@@ -164,7 +164,7 @@ TEST(ColorKeyShape, KeyColouredPixelsBecomeHoles) {
     picture.fill(qRgb(0, 0, 66));  // one off the key
     picture.setPixel(3, 4, AboutWindow::kTransparentColor);
     picture.setPixel(19, 9, AboutWindow::kTransparentColor);
-    const QRegion shape = colorKeyShape(picture, AboutWindow::kTransparentColor);
+    const QRegion shape = colourKeyShape(picture, AboutWindow::kTransparentColor);
     EXPECT_FALSE(shape.contains(QPoint(3, 4)));
     EXPECT_FALSE(shape.contains(QPoint(19, 9)));
     EXPECT_TRUE(shape.contains(QPoint(4, 4)));
@@ -174,7 +174,7 @@ TEST(ColorKeyShape, KeyColouredPixelsBecomeHoles) {
     AboutWindow window(comma);
     const QImage drawn = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_TRUE(
-        (colorKeyShape(drawn, AboutWindow::kTransparentColor) ^ QRegion(drawn.rect())).isEmpty());
+        (colourKeyShape(drawn, AboutWindow::kTransparentColor) ^ QRegion(drawn.rect())).isEmpty());
 }
 
 int threadCount() {
