@@ -38,7 +38,7 @@ std::vector<Expression> expressions() {
 }
 
 void zhcalcParseAndEvaluate(benchmark::State& state, const std::string& text) {
-    zhcalc::MathParser parser;
+    zhcalc::MathParser parser(zhcalc::DecimalSeparator(','));
     for (auto _ : state)
         benchmark::DoNotOptimize(parser.evaluate(text));
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
@@ -56,7 +56,6 @@ void muparserParseAndEvaluate(benchmark::State& state, const std::string& text) 
 }  // namespace
 
 int main(int argc, char** argv) {
-    zhcalc::setDecimalSeparator(',');
     zhcalc::registerCalculatorFunctions();
     for (const auto& e : expressions()) {
         benchmark::RegisterBenchmark(("zhcalc/" + e.label).c_str(), zhcalcParseAndEvaluate,

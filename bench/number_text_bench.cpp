@@ -10,13 +10,13 @@
 namespace {
 
 const zhcalc::Number kPi = zhcalc::fpu::fromBits(16384, 0xC90FDAA22168C235);
+constexpr zhcalc::DecimalSeparator kComma(',');
 
 void floatToStrPi(benchmark::State& state) {
-    zhcalc::setDecimalSeparator(',');
     zhcalc::Number value = kPi;
     for (auto _ : state) {
         benchmark::DoNotOptimize(value);
-        std::string text = zhcalc::floatToStr(value);
+        std::string text = zhcalc::floatToStr(value, kComma);
         benchmark::DoNotOptimize(text);
     }
 }
@@ -24,11 +24,10 @@ BENCHMARK(floatToStrPi);
 
 // A literal read from the start of `text` (its number ends at the first non-digit).
 void readNumberLiteral(benchmark::State& state, const char* text) {
-    zhcalc::setDecimalSeparator(',');
     const std::string literal = text;
     for (auto _ : state) {
         std::size_t pos = 0;
-        auto value = zhcalc::readNumberLiteral(literal, pos);
+        auto value = zhcalc::readNumberLiteral(literal, pos, kComma);
         benchmark::DoNotOptimize(value);
     }
 }
@@ -36,10 +35,9 @@ BENCHMARK_CAPTURE(readNumberLiteral, Pi, "3,14159265358979");
 BENCHMARK_CAPTURE(readNumberLiteral, SmallInteger, "42+");
 
 void strToFloatPi(benchmark::State& state) {
-    zhcalc::setDecimalSeparator(',');
     const std::string text = "3,14159265358979";
     for (auto _ : state) {
-        auto value = zhcalc::strToFloat(text);
+        auto value = zhcalc::strToFloat(text, kComma);
         benchmark::DoNotOptimize(value);
     }
 }

@@ -9,7 +9,6 @@
 #include "engine/evaluation.h"
 #include "engine/function_library.h"
 #include "engine/math_parser.h"
-#include "engine/number_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const bool registered = [] {
@@ -21,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     for (const char separator : {',', '.'}) {
-        zhcalc::setDecimalSeparator(separator);
+        parser.setDecimalSeparator(zhcalc::DecimalSeparator(separator));
         try {
             zhcalc::evaluateToText(parser, text);
         } catch (const zhcalc::Exception&) {

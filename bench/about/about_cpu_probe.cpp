@@ -42,7 +42,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const double seconds = argc > 1 ? std::stod(argv[1]) : 10.0;
 
-    auto* window = zhcalc::about::createAboutWindow(nullptr);
+    auto* window =
+        zhcalc::about::createAboutWindow(nullptr, [] { return zhcalc::DecimalSeparator(); });
     int ticks = 0;
     QObject::connect(window->credits(), &zhcalc::about::Credits::timerTicked, [&] { ++ticks; });
     window->show();

@@ -1,8 +1,9 @@
 #pragma once
-// The about window's converter buttons: where each one sits, what it says, and
-// what pressing it converts. One row per button, in creation order.
+// The about window's layout: its size, its group boxes and edit, and the converter
+// buttons: where each one sits, what it says, and what pressing it converts.
 
 #include <QRect>
+#include <QSize>
 #include <array>
 #include <optional>
 
@@ -10,6 +11,20 @@
 
 namespace zhcalc::about {
 
+inline constexpr QSize kAboutWindowSize{535, 290};
+
+struct GroupBoxLayout {
+    const char* name;
+    const char* caption;  // UTF-8
+    QRect geometry;
+};
+inline constexpr GroupBoxLayout kAboutBox{"FlatGroupBox1", "Обо мне и прочих", {0, 0, 273, 281}};
+inline constexpr GroupBoxLayout kConverterBox{"FlatGroupBox2", "Конвектор", {280, 0, 249, 281}};
+
+// The temperature edit, in the converter box.
+inline constexpr QRect kTemperatureEditGeometry{72, 8, 121, 19};
+
+// One row per converter button, in creation order.
 enum class ButtonParent { Window, ConverterBox };
 
 struct ConverterButtonLayout {

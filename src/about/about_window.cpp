@@ -4,14 +4,15 @@
 #include <QImage>
 #include <QRegion>
 #include <string>
+#include <utility>
 
+#include "about/about_controls.h"
 #include "about/about_credits.h"
 #include "about/about_layout.h"
 #include "about/converter_press.h"
 #include "about/credits.h"
 #include "about/credits_accessible.h"
 #include "controls/accessibility/control_accessibles.h"
-#include "controls/background.h"
 #include "controls/button_pixels.h"
 #include "controls/flat_button.h"
 #include "controls/flat_edit.h"
@@ -21,38 +22,33 @@
 
 namespace zhcalc::about {
 
-namespace {
-
-QFont layoutFont(int pixelHeight) {
-    return controls::makeFont(
-        {QStringLiteral("MS Sans Serif"), -pixelHeight, 0, controls::clWindowText});
-}
-
-}  // namespace
-
-AboutWindow::AboutWindow(QWidget* owner)
+AboutWindow::AboutWindow(SeparatorSource separator, QWidget* owner)
     : QDialog(owner, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      separator_(std::move(separator)),
       convertor_(makeLoadedTempConvertor()) {
     controls::installFontSubstitutes();
     controls::accessibility::installAccessibleInterfaces();
     installCreditsAccessible();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Эбаут и прочие настройки"));
-    setFixedSize(535, 290);
+    setFixedSize(kAboutWindowSize);
     move(182, 112);
-    setFont(layoutFont(11));
+    setFont(aboutLayoutFont(11));
     // Modal to its calculator only: an application-wide modal window would also block
     // the tray icon, the one way back once both windows are in the tray.
     setWindowModality(owner != nullptr ? Qt::WindowModal : Qt::ApplicationModal);
 
-    background_ = new controls::BackGround(this);
-    background_->setObjectName(QStringLiteral("BackGround1"));
-    background_->setFillType(QStringLiteral("GradientVert"));
-
-    aboutBox_ = new controls::FlatGroupBox(QStringLiteral("Обо мне и прочих"), this);
-    aboutBox_->setObjectName(QStringLiteral("FlatGroupBox1"));
-    aboutBox_->setGeometry(0, 0, 273, 281);
-    aboutBox_->setTransparent(true);
+    const AboutControls built = buildAboutControls(this);
+    background_ = built.background;
+    aboutBox_ = built.aboutBox;
+    converterBox_ = built.converterBox;
+    temperatureEdit_ = built.temperatureEdit;
+    for (std::size_t i = 0; i < kConverterButtons.size(); ++i) {
+        const ConverterButtonLayout& layout = kConverterButtons[i];
+        if (!layout.conversion) continue;
+        connect(built.buttons[i], &controls::FlatButton::clicked, this,
+                [this, &layout] { convert(layout); });
+    }
 
     credits_ = new Credits(aboutBox_);
     credits_->setObjectName(QStringLiteral("Credits1"));
@@ -64,74 +60,35 @@ AboutWindow::AboutWindow(QWidget* owner)
     credits_->setPathRiseTo(259);
     credits_->setPathFallFrom(50);
     credits_->setTimerInterval(20);
-
-    converterBox_ = new controls::FlatGroupBox(QStringLiteral("Конвектор"), this);
-    converterBox_->setObjectName(QStringLiteral("FlatGroupBox2"));
-    converterBox_->setGeometry(280, 0, 249, 281);
-    converterBox_->setTransparent(true);
-
-    temperatureEdit_ = new controls::FlatEdit(converterBox_);
-    temperatureEdit_->setObjectName(QStringLiteral("ceTemp"));
-    temperatureEdit_->setGeometry(72, 8, 121, 19);
-    temperatureEdit_->setCtl3D(false);
-    // Right-to-left reading: right-aligned, and a leading sign shows on the right.
-    temperatureEdit_->setLayoutDirection(Qt::RightToLeft);
-    temperatureEdit_->setTextAlign(Qt::AlignRight);
-    temperatureEdit_->setText(QStringLiteral("0"));
-    // The edit has no label of its own; this is what a screen reader calls it.
-    temperatureEdit_->setAccessibleName(QStringLiteral("Температура"));
-
-    buildConverterButtons();
 }
 
 AboutWindow::~AboutWindow() = default;
 
-void AboutWindow::buildConverterButtons() {
-    QWidget* previous = temperatureEdit_;
-    for (const ConverterButtonLayout& layout : kConverterButtons) {
-        QWidget* parent =
-            layout.parent == ButtonParent::Window ? static_cast<QWidget*>(this) : converterBox_;
-        auto* button = new controls::FlatButton(QString::fromUtf8(layout.caption), parent);
-        button->setObjectName(QString::fromLatin1(layout.name));
-        button->setGeometry(layout.geometry);
-        button->setOptions(controls::foFlatBorder | controls::foPaintTransparently);
-        if (layout.smallFont) button->setFont(layoutFont(7));
-        button->setAutoDefault(false);
-        // Hidden buttons are laid out like the others but never shown.
-        button->setVisible(layout.visible);
-        if (layout.conversion) {
-            connect(button, &controls::FlatButton::clicked, this,
-                    [this, &layout] { convert(layout); });
-        }
-        QWidget::setTabOrder(previous, button);
-        previous = button;
-    }
-}
-
 void AboutWindow::convert(const ConverterButtonLayout& button) {
     if (!button.conversion) return;
     const std::string typed = utf8ToCp1251(temperatureEdit_->text().toStdString());
-    const std::string result = pressConverterButton(convertor_, typed, *button.conversion);
+    const std::string result =
+        pressConverterButton(convertor_, typed, *button.conversion, separator_());
     temperatureEdit_->setText(QString::fromStdString(cp1251ToUtf8(result)));
 }
 
 void AboutWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    applyColorKey();
+    applyColourKey();
 }
 
-QRegion colorKeyShape(const QImage& picture, QRgb key) {
+QRegion colourKeyShape(const QImage& picture, QRgb key) {
     return controls::regionFromPixels(picture.convertToFormat(QImage::Format_RGB32), key);
 }
 
-void AboutWindow::applyColorKey() {
+void AboutWindow::applyColourKey() {
     // Window shapes exist only on X11; elsewhere (offscreen) the window stays whole.
     if (QGuiApplication::platformName() != QStringLiteral("xcb")) return;
     // The mask is in the window's own (logical) pixels, so the picture it is cut from
     // is drawn at that size too, whatever the screen's scale.
     QImage picture(size(), QImage::Format_RGB32);
     render(&picture);
-    const QRegion shape = colorKeyShape(picture, kTransparentColor);
+    const QRegion shape = colourKeyShape(picture, kTransparentColor);
     if ((shape ^ QRegion(rect())).isEmpty()) {
         clearMask();
         return;
@@ -140,14 +97,14 @@ void AboutWindow::applyColorKey() {
     update();
 }
 
-AboutWindow* createAboutWindow(QWidget* owner) {
-    auto* window = new AboutWindow(owner);
+AboutWindow* createAboutWindow(QWidget* owner, SeparatorSource separator) {
+    auto* window = new AboutWindow(std::move(separator), owner);
     window->setAttribute(Qt::WA_DeleteOnClose);
     return window;
 }
 
-void showAboutWindow(QWidget* owner) {
-    createAboutWindow(owner)->exec();
+void showAboutWindow(QWidget* owner, SeparatorSource separator) {
+    createAboutWindow(owner, std::move(separator))->exec();
 }
 
 }  // namespace zhcalc::about

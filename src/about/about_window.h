@@ -5,8 +5,10 @@
 #include <QDialog>
 #include <QImage>
 #include <QRegion>
+#include <functional>
 
 #include "about/temp_convertor.h"
+#include "engine/decimal_separator.h"
 
 namespace zhcalc::controls {
 class BackGround;
@@ -19,13 +21,16 @@ namespace zhcalc::about {
 class Credits;
 struct ConverterButtonLayout;
 
+// The decimal separator in force when a converter button is pressed.
+using SeparatorSource = std::function<DecimalSeparator()>;
+
 class AboutWindow : public QDialog {
     Q_OBJECT
   public:
     // Pixels of exactly this colour (red 0, green 0, blue 65) are holes in the window.
     static constexpr QRgb kTransparentColor = 0xFF000041;
 
-    explicit AboutWindow(QWidget* owner = nullptr);
+    explicit AboutWindow(SeparatorSource separator, QWidget* owner = nullptr);
     ~AboutWindow() override;
 
     const TempConvertor& convertor() const { return convertor_; }
@@ -38,9 +43,9 @@ class AboutWindow : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
-    void buildConverterButtons();
-    void applyColorKey();
+    void applyColourKey();
 
+    SeparatorSource separator_;
     TempConvertor convertor_;
     controls::BackGround* background_ = nullptr;
     controls::FlatGroupBox* aboutBox_ = nullptr;
@@ -51,13 +56,13 @@ class AboutWindow : public QDialog {
 
 // The window's shape under a colour key: all of `picture` except the pixels of
 // exactly the key colour.
-QRegion colorKeyShape(const QImage& picture, QRgb key);
+QRegion colourKeyShape(const QImage& picture, QRgb key);
 
 // Creates a new about window owned by `owner` that deletes itself, its scroller
 // and the scroller's thread when closed. Not yet shown.
-AboutWindow* createAboutWindow(QWidget* owner);
+AboutWindow* createAboutWindow(QWidget* owner, SeparatorSource separator);
 
 // Opens a new about window over `owner` and returns when the user has closed it.
-void showAboutWindow(QWidget* owner);
+void showAboutWindow(QWidget* owner, SeparatorSource separator);
 
 }  // namespace zhcalc::about

@@ -39,13 +39,13 @@ std::optional<std::string> guardMessage(GuardFamily family, Number typed) {
 }  // namespace
 
 std::string pressConverterButton(TempConvertor& convertor, std::string_view editText,
-                                 const ConversionPair& pair) noexcept {
+                                 const ConversionPair& pair, DecimalSeparator separator) noexcept {
     try {
-        const Number typed = strToFloat(editText);
+        const Number typed = strToFloat(editText, separator);
         if (auto message = guardMessage(pair.family, typed)) return *message;
         // Units and value go in together: converting the previous input in the
         // new units first could refuse a perfectly valid typed number.
-        return floatToStr(convertor.convert(typed, pair.from, pair.to));
+        return floatToStr(convertor.convert(typed, pair.from, pair.to), separator);
     } catch (...) {
         // Not-a-number text, a refusal below absolute zero, an arithmetic fault:
         // the edit says so, nothing more. (The text fits the short-string buffer.)

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "about/temp_convertor.h"
+#include "engine/decimal_separator.h"
 
 namespace zhcalc::about {
 
@@ -23,9 +24,9 @@ struct ConversionPair {
 extern const std::string kDataErrorText;
 
 // The new edit text after pressing a button of `pair` while the edit holds
-// `editText`. Never throws: a guard refusal gives the family's message, every
-// other failure kDataErrorText.
+// `editText`, both numbers written with `separator`. Never throws: a guard refusal
+// gives the family's message, every other failure kDataErrorText.
 std::string pressConverterButton(TempConvertor& convertor, std::string_view editText,
-                                 const ConversionPair& pair) noexcept;
+                                 const ConversionPair& pair, DecimalSeparator separator) noexcept;
 
 }  // namespace zhcalc::about

@@ -66,7 +66,7 @@ class CreditSection {
 
     // The size last measured; (0, 0) until measured again after a change.
     QSize measuredSize() const { return measured_; }
-    void setMeasuredSize(QSize size) const { measured_ = size; }
+    void setMeasuredSize(QSize size) { measured_ = size; }
 
   private:
     void changed();
@@ -80,7 +80,7 @@ class CreditSection {
     CreditTextEffect bodyEffect_ = CreditTextEffect::cteRaised;
     int colCount_ = 1;
     std::optional<int> ownColSpace_;
-    mutable QSize measured_{0, 0};
+    QSize measured_{0, 0};
 };
 
 class CreditSections {

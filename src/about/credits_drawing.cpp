@@ -40,7 +40,7 @@ int centredTextLeft(int x, int width, int textWidth) {
     return x + half;
 }
 
-QSize measureSection(const CreditSection& section) {
+QSize measureSection(CreditSection& section) {
     if (section.measuredSize() != QSize(0, 0)) return section.measuredSize();
 
     QSize header(0, 0);

@@ -16,8 +16,8 @@ namespace zhcalc::about {
 // difference of 5 puts the text 2 pixels in, a difference of 7 puts it 4 in.
 int centredTextLeft(int x, int width, int textWidth);
 
-// The section's size, measured once and cached in the section until it changes.
-QSize measureSection(const CreditSection& section);
+// The section's size, measured once and kept in the section until it changes.
+QSize measureSection(CreditSection& section);
 
 // One line centred in [x, x + width) at row y, with its effect: a white and a
 // black copy offset by two pixels, then the text itself one pixel in between.

@@ -78,7 +78,13 @@ void ThreadTimer::runTick() {
             return;
         }
     }
-    tick_();
+    try {
+        tick_();
+    } catch (...) {
+        // A tick only moves the credits on by a row and the next one moves them
+        // again; there is no one to tell but the user, and a box per tick would
+        // bury the window.
+    }
     {
         const std::lock_guard lock(mutex_);
         tickPending_ = false;

@@ -3,6 +3,8 @@
 // the worker waits for the interval, posts the tick to the GUI thread and waits
 // until it has run (or the timer is being destroyed) before waiting again. So
 // ticks never overlap, and the period is the interval plus the tick's own time.
+// A tick that throws is dropped there: no exception may cross the event loop, and
+// the worker goes on to the next one.
 
 #include <QObject>
 #include <chrono>

@@ -99,9 +99,12 @@ CalculatorWindow::CalculatorWindow(SoundService& sound, std::shared_future<void>
     setPalette(palette);
     setAutoFillBackground(true);
 
-    // The separator is in force before anything renders a number.
-    locale_ = new LocaleWatcher(this, [this] { updateConstantHints(); });
-    panel_ = std::make_unique<CalcPanel>(sound, messages_, clipboard_);
+    // The locale is read before anything renders a number.
+    locale_ = new LocaleWatcher(this, [this](DecimalSeparator separator) {
+        panel_->setDecimalSeparator(separator);
+        updateConstantHints();
+    });
+    panel_ = std::make_unique<CalcPanel>(sound, messages_, clipboard_, locale_->separator());
     view_ = std::make_unique<PanelView>(*this);
 
     buildControls();
@@ -329,13 +332,13 @@ void CalculatorWindow::updateConstantHints() {
         QWidget* widget = keys_.at(keyIndex(key.id));
         if (widget == nullptr) continue;  // a locale change before the keys are built
         if (key.action == KeyAction::AppendPi || key.action == KeyAction::AppendE) {
-            widget->setToolTip(hintText(keyHint(key)));
+            widget->setToolTip(hintText(keyHint(key, panel_->decimalSeparator())));
         }
     }
 }
 
 void CalculatorWindow::openAboutWindow() {
-    about::showAboutWindow(this);
+    about::showAboutWindow(this, [this] { return panel_->decimalSeparator(); });
 }
 
 template <typename Operation>

@@ -1,41 +1,13 @@
 #include "app/colour_key.h"
 
 #include <cmath>
-#include <vector>
+
+#include "controls/pixel_region.h"
 
 namespace zhcalc {
-namespace {
-
-constexpr QRgb kColourBits = 0x00FFFFFFu;
-
-}  // namespace
 
 QRegion regionOfColor(const QImage& picture, QRgb key, const QRect& area) {
-    const QImage image = picture.format() == QImage::Format_RGB32 ||
-                                 picture.format() == QImage::Format_ARGB32 ||
-                                 picture.format() == QImage::Format_ARGB32_Premultiplied
-                             ? picture
-                             : picture.convertToFormat(QImage::Format_RGB32);
-    const QRect scan = area & image.rect();
-    const QRgb colour = key & kColourBits;
-    // One rectangle per run, in the row order that QRegion::setRects takes.
-    std::vector<QRect> runs;
-    for (int y = scan.top(); y <= scan.bottom(); ++y) {
-        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        int x = scan.left();
-        const int end = scan.right() + 1;
-        while (x < end) {
-            while (x < end && (row[x] & kColourBits) != colour)
-                ++x;
-            const int start = x;
-            while (x < end && (row[x] & kColourBits) == colour)
-                ++x;
-            if (x > start) runs.emplace_back(start, y, x - start, 1);
-        }
-    }
-    QRegion region;
-    region.setRects(runs.data(), static_cast<int>(runs.size()));
-    return region;
+    return controls::regionOfPixels(picture, key, controls::PixelMatch::KeyColour, area);
 }
 
 Recut recutHoles(const QRegion& holes, const QImage& picture, QRgb key, const QRegion& damaged) {

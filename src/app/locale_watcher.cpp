@@ -15,10 +15,11 @@
 
 namespace zhcalc {
 
-LocaleWatcher::LocaleWatcher(QWidget* window, std::function<void()> changed,
-                             BusOpener openSettingsBus)
-    : QObject(window), changed_(std::move(changed)), openSettingsBus_(std::move(openSettingsBus)) {
-    applyLocaleSeparator();
+LocaleWatcher::LocaleWatcher(QWidget* window, Changed changed, BusOpener openSettingsBus)
+    : QObject(window),
+      separator_(platform::localeDecimalSeparator()),
+      changed_(std::move(changed)),
+      openSettingsBus_(std::move(openSettingsBus)) {
     window->installEventFilter(this);
 }
 
@@ -32,25 +33,23 @@ QDBusConnection LocaleWatcher::systemSettingsBus() {
     return QDBusConnection::systemBus();
 }
 
-void LocaleWatcher::applyLocaleSeparator() {
-    setDecimalSeparator(localeDecimalSeparator());
+void LocaleWatcher::read(DecimalSeparator separator) {
+    separator_ = separator;
+    if (changed_) changed_(separator);
 }
 
 void LocaleWatcher::settingsChanged(const std::vector<std::string>& settings) {
     const auto name = platform::numericLocaleName(settings, std::getenv("LC_ALL"));
     const auto separator =
-        name ? platform::namedLocaleDecimalSeparator(*name) : std::optional<char>();
-    setDecimalSeparator(separator ? *separator : localeDecimalSeparator());
-    if (changed_) changed_();
+        name ? platform::namedLocaleDecimalSeparator(*name) : std::optional<DecimalSeparator>();
+    read(separator ? *separator : platform::localeDecimalSeparator());
 }
 
 bool LocaleWatcher::eventFilter(QObject* watched, QEvent* event) {
     if (watched != parent()) return QObject::eventFilter(watched, event);
     if (event->type() == QEvent::LocaleChange) {
-        runGuarded(static_cast<QWidget*>(watched), [this] {
-            applyLocaleSeparator();
-            if (changed_) changed_();
-        });
+        runGuarded(static_cast<QWidget*>(watched),
+                   [this] { read(platform::localeDecimalSeparator()); });
     } else if (event->type() == QEvent::Paint && openSettingsBus_) {
         // Two turns of the event loop: the first paint finishes, and what it queued
         // (the colour key) runs before the bus is opened.

@@ -1,13 +1,15 @@
 #pragma once
-// Keeps the calculator's decimal separator in step with the user's locale: read
-// once at start and again whenever the desktop reports a locale change, either to
-// the window or through the system's locale settings service.
+// Follows the decimal separator of the user's locale: read once at start and again
+// whenever the desktop reports a locale change, either to the window or through the
+// system's locale settings service.
 
 #include <QDBusConnection>
 #include <QObject>
 #include <functional>
 #include <string>
 #include <vector>
+
+#include "engine/decimal_separator.h"
 
 class QWidget;
 
@@ -22,18 +24,20 @@ class LocaleWatcher : public QObject {
     // The system bus, or no connection at all when this machine has none.
     static QDBusConnection systemSettingsBus();
 
+    // Receives the separator of each new reading.
+    using Changed = std::function<void(DecimalSeparator)>;
+
     // Reads the separator now and watches `window` (which owns this object) for
-    // locale changes; `changed` runs after each new reading. The bus from
+    // locale changes; `changed` receives each new reading. The bus from
     // `openSettingsBus` is opened once the window has been painted, off the start-up.
-    LocaleWatcher(QWidget* window, std::function<void()> changed,
+    LocaleWatcher(QWidget* window, Changed changed,
                   BusOpener openSettingsBus = &LocaleWatcher::systemSettingsBus);
 
-    // Reads the locale's separator and puts it in force.
-    static void applyLocaleSeparator();
+    // The separator of the latest reading.
+    DecimalSeparator separator() const { return separator_; }
 
     // The desktop's locale settings are now `settings` ("LC_NUMERIC=de_DE.UTF-8", ...):
-    // puts in force the separator they give and runs `changed`. Texts already shown
-    // keep theirs.
+    // hands the separator they give to `changed`.
     void settingsChanged(const std::vector<std::string>& settings);
 
   protected:
@@ -41,8 +45,10 @@ class LocaleWatcher : public QObject {
 
   private:
     void watchSettings(const BusOpener& openBus);
+    void read(DecimalSeparator separator);
 
-    std::function<void()> changed_;
+    DecimalSeparator separator_;
+    Changed changed_;
     BusOpener openSettingsBus_;
 };
 

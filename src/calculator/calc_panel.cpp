@@ -11,8 +11,9 @@
 
 namespace zhcalc {
 
-CalcPanel::CalcPanel(SoundService& sound, MessageReporter& messages, Clipboard& clipboard)
-    : tones_(sound, messages), clipboard_(clipboard) {
+CalcPanel::CalcPanel(SoundService& sound, MessageReporter& messages, Clipboard& clipboard,
+                     DecimalSeparator separator)
+    : parser_(separator), tones_(sound, messages), clipboard_(clipboard) {
     registerCalculatorFunctions();
 }
 
@@ -48,13 +49,13 @@ void CalcPanel::press(const Key& key) {
             append(key.text);
             break;
         case KeyAction::AppendSeparator:
-            append(std::string(1, decimalSeparator()));
+            append(std::string(1, decimalSeparator().character()));
             break;
         case KeyAction::AppendPi:
-            append(floatToStr(std::numbers::pi_v<Number>));
+            append(floatToStr(std::numbers::pi_v<Number>, decimalSeparator()));
             break;
         case KeyAction::AppendE:
-            append(floatToStr(std::numbers::e_v<Number>));
+            append(floatToStr(std::numbers::e_v<Number>, decimalSeparator()));
             break;
         case KeyAction::Clear:
             setDisplay({});

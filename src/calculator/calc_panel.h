@@ -31,8 +31,10 @@ class PanelListener {
 
 class CalcPanel {
   public:
-    // Registers the calculator's named functions with the parser.
-    CalcPanel(SoundService& sound, MessageReporter& messages, Clipboard& clipboard);
+    // Registers the calculator's named functions with the parser. Numbers are read
+    // and written with `separator`.
+    CalcPanel(SoundService& sound, MessageReporter& messages, Clipboard& clipboard,
+              DecimalSeparator separator);
     CalcPanel(const CalcPanel&) = delete;
     CalcPanel& operator=(const CalcPanel&) = delete;
 
@@ -46,6 +48,10 @@ class CalcPanel {
     bool isEnabled(const Key& key) const;
     bool isVisible(const Key& key) const;
     const MemoryRegisters& registers() const { return registers_; }
+
+    // The separator of the texts made from now on (those shown keep theirs).
+    DecimalSeparator decimalSeparator() const { return parser_.decimalSeparator(); }
+    void setDecimalSeparator(DecimalSeparator separator) { parser_.setDecimalSeparator(separator); }
 
     // Runs the key's operation whatever its enabled state (the window passes only clicks of
     // enabled keys). press(name) throws std::invalid_argument for an unknown name.

@@ -79,12 +79,12 @@ const Key& keyNamed(std::string_view name) {
     throw std::invalid_argument("no calculator key named " + std::string(name));
 }
 
-std::string keyHint(const Key& key) {
+std::string keyHint(const Key& key, DecimalSeparator separator) {
     switch (key.action) {
         case KeyAction::AppendPi:
-            return floatToStr(std::numbers::pi_v<Number>);
+            return floatToStr(std::numbers::pi_v<Number>, separator);
         case KeyAction::AppendE:
-            return floatToStr(std::numbers::e_v<Number>);
+            return floatToStr(std::numbers::e_v<Number>, separator);
         default:
             return std::string(key.hint);
     }

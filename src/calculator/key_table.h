@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "engine/decimal_separator.h"
+
 namespace zhcalc {
 
 // The keys in the table's order (the window's creation order), a line per kind; the image
@@ -34,7 +36,7 @@ constexpr std::size_t keyIndex(KeyId id) {
 
 enum class KeyAction {
     Append,           // appends `text`
-    AppendSeparator,  // appends the decimal separator in force
+    AppendSeparator,  // appends the panel's decimal separator
     AppendPi,         // appends the text of pi
     AppendE,          // appends the text of e
     Clear,            // empty display, comma key shown, entry keys enabled
@@ -220,7 +222,7 @@ const Key* findKey(std::string_view name) noexcept;
 const Key& keyNamed(std::string_view name);
 
 // The hint a key shows: its fixed hint, or for "Pi" and "E" the text of the constant with
-// the decimal separator in force.
-std::string keyHint(const Key& key);
+// `separator`.
+std::string keyHint(const Key& key, DecimalSeparator separator);
 
 }  // namespace zhcalc

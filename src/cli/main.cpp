@@ -16,7 +16,7 @@
 #include "engine/evaluation.h"
 #include "engine/function_library.h"
 #include "engine/math_parser.h"
-#include "engine/number_text.h"
+#include "platform/locale_settings.h"
 
 namespace {
 
@@ -49,7 +49,7 @@ Exit status: 0 when every expression gave a result, 1 when any gave an error,
 
 struct Options {
     bool help = false;
-    std::optional<char> separator;
+    std::optional<zhcalc::DecimalSeparator> separator;
     std::vector<std::string_view> expressions;
 };
 
@@ -74,7 +74,7 @@ Options parseArguments(int argc, char** argv) {
             const std::string separator = zhcalc::utf8ToCp1251(arg.substr(kSeparatorOption.size()));
             if (separator.size() != 1)
                 badUsage("the separator must be one character: '" + std::string(arg) + "'");
-            options.separator = separator[0];
+            options.separator = zhcalc::DecimalSeparator(separator[0]);
         } else {
             badUsage("unknown option '" + std::string(arg) +
                      "' (put \"--\" before an expression that begins with \"-\")");
@@ -85,7 +85,8 @@ Options parseArguments(int argc, char** argv) {
 
 class Evaluator {
   public:
-    explicit Evaluator(bool flushEachLine) : flushEachLine_(flushEachLine) {}
+    Evaluator(zhcalc::DecimalSeparator separator, bool flushEachLine)
+        : parser_(separator), flushEachLine_(flushEachLine) {}
 
     void run(std::string_view utf8Expression) {
         std::string line;
@@ -130,11 +131,11 @@ int main(int argc, char** argv) {
         std::fwrite(kHelp.data(), 1, kHelp.size(), stdout);
         return finishOutput(kExitAllEvaluated);
     }
-    zhcalc::setDecimalSeparator(options.separator ? *options.separator
-                                                  : zhcalc::localeDecimalSeparator());
     zhcalc::registerCalculatorFunctions();
 
-    Evaluator evaluator(isatty(STDIN_FILENO) != 0);
+    Evaluator evaluator(
+        options.separator ? *options.separator : zhcalc::platform::localeDecimalSeparator(),
+        isatty(STDIN_FILENO) != 0);
     if (!options.expressions.empty()) {
         for (const auto expression : options.expressions)
             evaluator.run(expression);

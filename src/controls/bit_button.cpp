@@ -148,28 +148,15 @@ QImage BitButton::currentPicture() {
     return image;
 }
 
-std::optional<QRegion> BitButton::cachedRegion(bool down) const {
-    if (regionCacheSize_ != size()) {  // a hidden button learns of a resize only when shown
-        regionCache_ = {};
-        regionCacheSize_ = size();
-    }
-    return regionCache_[down ? 1 : 0];
-}
-
-void BitButton::setCachedRegion(bool down, const std::optional<QRegion>& region) {
-    cachedRegion(down);  // drops slots of another size
-    regionCache_[down ? 1 : 0] = region;
-}
-
-QRegion BitButton::stateRegion(bool down) const {
+QRegion BitButton::stateRegion(bool down) {
     if (const auto cached = cachedRegion(down)) return *cached;
     const QRegion region = createRegion(down);
-    regionCache_[down ? 1 : 0] = region;
+    setCachedRegion(down, region);
     return region;
 }
 
 void BitButton::rebuildRegion() {
-    regionCache_ = {};
+    regions_.forget();
     refreshRegion();
     update();
 }
@@ -179,24 +166,19 @@ void BitButton::refreshRegion() {
     if (isVisible())
         applyRegion();
     else
-        regionPending_ = true;
+        regions_.markMaskStale();
 }
 
-void BitButton::applyPendingRegion() const {
-    // The mask is the widget's own state; reading it through a const path may
-    // still have to bring it up to date.
-    if (regionPending_) const_cast<BitButton*>(this)->applyRegion();
+void BitButton::applyPendingRegion() {
+    if (regions_.maskIsStale()) applyRegion();
 }
 
 void BitButton::applyRegion() {
     const QRegion region = usesRegion() ? stateRegion(isDown()) : QRegion();
+    const auto before = regions_.recordCut(region, isDown(), size());
     // Uncover what the old outline hid and the new one no longer does.
-    if (appliedRegion_ && regionFollowsState() && parentWidget())
-        parentWidget()->update((*appliedRegion_ ^ region).translated(pos()));
-    appliedRegion_ = region;
-    appliedDown_ = isDown();
-    appliedSize_ = size();
-    regionPending_ = false;
+    if (before && regionFollowsState() && parentWidget())
+        parentWidget()->update((*before ^ region).translated(pos()));
     if (region.isEmpty())
         clearMask();
     else
@@ -209,16 +191,17 @@ bool BitButton::windowTakesInput() const {
     return window()->isActiveWindow() || QGuiApplication::focusWindow() == nullptr;
 }
 
-bool BitButton::isInside(QPoint pos) const {
+bool BitButton::isInside(QPoint pos) {
     if (!windowTakesInput() || !rect().contains(pos)) return false;
     applyPendingRegion();
-    if (const QRegion shape = mask(); !shape.isEmpty() && !shape.contains(pos)) return false;
-    if (const QWidget* parent = parentWidget()) return parent->childAt(mapToParent(pos)) == this;
-    return true;
+    return hitButton(pos);
 }
 
 bool BitButton::hitButton(const QPoint& pos) const {
-    return isInside(pos);
+    if (!windowTakesInput() || !rect().contains(pos)) return false;
+    if (const QRegion shape = mask(); !shape.isEmpty() && !shape.contains(pos)) return false;
+    if (const QWidget* parent = parentWidget()) return parent->childAt(mapToParent(pos)) == this;
+    return true;
 }
 
 bool BitButton::event(QEvent* e) {
@@ -245,7 +228,8 @@ bool BitButton::event(QEvent* e) {
 
 void BitButton::paintEvent(QPaintEvent*) {
     // The down state may have been set from outside; the outline follows it here.
-    if (regionPending_ || (regionFollowsState() && appliedDown_ != isDown())) applyRegion();
+    if (regions_.maskIsStale() || (regionFollowsState() && !regions_.maskShows(isDown())))
+        applyRegion();
     const QImage picture = currentPicture();
     if (picture.isNull()) return;
     QPainter painter(this);
@@ -338,7 +322,7 @@ void BitButton::resizeEvent(QResizeEvent* e) {
     QAbstractButton::resizeEvent(e);
     // A hidden button hears of its size only when shown, maybe after its region
     // was already made for that size. The cache drops regions of another size.
-    if (regionPending_ || size() != appliedSize_) refreshRegion();
+    if (regions_.maskIsStale() || !regions_.maskFits(size())) refreshRegion();
     update();
 }
 

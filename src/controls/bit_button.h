@@ -9,12 +9,12 @@
 #include <QFlags>
 #include <QImage>
 #include <QRegion>
-#include <array>
 #include <future>
 #include <optional>
 
 #include "controls/button_face.h"
 #include "controls/button_pixels.h"
+#include "controls/button_regions.h"
 #include "controls/caption_text.h"
 #include "controls/colors.h"
 
@@ -94,8 +94,9 @@ class BitButton : public QAbstractButton {
     // A picture of `face` drawn elsewhere (on another thread, say): the next paint
     // takes it, waiting for it if need be, if the button's face is still `face`.
     void offerPicture(ButtonFace face, std::shared_future<QImage> picture);
-    // The region the window is cut to for a state (cached per state).
-    QRegion stateRegion(bool down) const;
+    // The region the window is cut to for a state: the one kept for the current size,
+    // else made now and kept.
+    QRegion stateRegion(bool down);
 
     QSize sizeHint() const override { return {75, 25}; }
 
@@ -111,12 +112,15 @@ class BitButton : public QAbstractButton {
     virtual bool usesRegion() const { return true; }
     // Whether pressing and releasing switch the region.
     virtual bool regionFollowsState() const { return false; }
-    // Whether a point in the button's coordinates counts as over the button.
-    virtual bool isInside(QPoint pos) const;
+    // Whether a point in the button's coordinates counts as over the button (a
+    // deferred region is cut first).
+    virtual bool isInside(QPoint pos);
 
-    // The cache slot of a state, for the current size.
-    std::optional<QRegion> cachedRegion(bool down) const;
-    void setCachedRegion(bool down, const std::optional<QRegion>& region);
+    // The region kept for a state at the current size.
+    std::optional<QRegion> cachedRegion(bool down) const { return regions_.kept(down, size()); }
+    void setCachedRegion(bool down, const std::optional<QRegion>& region) {
+        regions_.keep(down, size(), region);
+    }
     // Drops both cached regions and cuts the window anew (see refreshRegion).
     void rebuildRegion();
     // Cuts the window to the current state's region now if the button is visible;
@@ -125,7 +129,7 @@ class BitButton : public QAbstractButton {
     // Re-applies the region of the current state (cache kept).
     void applyRegion();
     // Applies a region that was deferred, before anything reads the mask.
-    void applyPendingRegion() const;
+    void applyPendingRegion();
     // Whether the owning window is the one that takes the user's input.
     bool windowTakesInput() const;
     // The face is in the hovered state (pointer over an enabled button).
@@ -133,6 +137,8 @@ class BitButton : public QAbstractButton {
     // The button shows the focused edge.
     bool showsFocus() const { return hasFocus() || default_; }
 
+    // Over the outline the window shows now, as cut. Qt's own mouse handlers, its only
+    // callers, are replaced here by ones that ask isInside.
     bool hitButton(const QPoint& pos) const override;
     bool eventFilter(QObject* watched, QEvent* e) override;
     bool event(QEvent* e) override;
@@ -183,12 +189,7 @@ class BitButton : public QAbstractButton {
         std::shared_future<QImage> image;
     };
     std::optional<Picture> picture_;  // the last picture painted or offered
-    mutable std::array<std::optional<QRegion>, 2> regionCache_;  // up, down
-    mutable QSize regionCacheSize_;                              // size they were made for
-    std::optional<QRegion> appliedRegion_;                       // region the mask shows
-    bool appliedDown_ = false;                                   // and the state it is for
-    QSize appliedSize_;                                          // and the size
-    bool regionPending_ = true;  // the mask lags behind the size or the properties
+    ButtonRegions regions_;
 };
 
 }  // namespace zhcalc::controls

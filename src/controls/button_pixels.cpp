@@ -24,47 +24,6 @@ QRgb faceColorFor(QRgb color, bool brightensGrey) {
     return qRgb(lower(qRed(color)), lower(qGreen(color)), lower(qBlue(color)));
 }
 
-QRegion regionFromPixels(const QImage& image, QRgb key) {
-    const int width = image.width();
-    const int height = image.height();
-    std::vector<QRect> rects;
-    size_t bandStart = 0;  // first rectangle of the band the next row may extend
-    std::vector<std::pair<int, int>> rowRuns;
-    const auto sameAsBand = [&] {
-        if (rects.size() - bandStart != rowRuns.size()) return false;
-        for (size_t i = 0; i < rowRuns.size(); ++i) {
-            const QRect& r = rects[bandStart + i];
-            if (r.left() != rowRuns[i].first || r.right() + 1 != rowRuns[i].second) return false;
-        }
-        return true;
-    };
-    for (int y = 0; y < height; ++y) {
-        rowRuns.clear();
-        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < width;) {
-            if (sameRgb(line[x], key)) {
-                ++x;
-                continue;
-            }
-            const int start = x;
-            while (x < width && !sameRgb(line[x], key))
-                ++x;
-            rowRuns.emplace_back(start, x);
-        }
-        if (!rowRuns.empty() && sameAsBand() && rects.back().bottom() == y - 1) {
-            for (size_t i = bandStart; i < rects.size(); ++i)
-                rects[i].setBottom(y);
-            continue;
-        }
-        bandStart = rects.size();
-        for (const auto& [x0, x1] : rowRuns)
-            rects.emplace_back(QPoint(x0, y), QPoint(x1 - 1, y));
-    }
-    QRegion region;
-    if (!rects.empty()) region.setRects(rects.data(), static_cast<int>(rects.size()));
-    return region;
-}
-
 void drawPixelScanBevel(QImage& image, QRgb key, bool down, bool focused,
                         const BevelColors& colors) {
     const QImage source = image.copy();

@@ -8,6 +8,8 @@
 #include <QRgb>
 #include <vector>
 
+#include "controls/pixel_region.h"
+
 namespace zhcalc::controls {
 
 // How a button's edge is drawn: ssHighlight shades it, ssFlat only while the
@@ -49,7 +51,9 @@ QRgb faceColorFor(QRgb color, bool brightensGrey);
 
 // The pixels that differ from `key`: every row's maximal runs, united. Rows with
 // the same runs are merged into one band.
-QRegion regionFromPixels(const QImage& image, QRgb key);
+inline QRegion regionFromPixels(const QImage& image, QRgb key) {
+    return regionOfPixels(image, key, PixelMatch::OtherColours, image.rect());
+}
 
 // Two-pixel bevel found by scanning every down-right diagonal for runs of non-key
 // pixels: light at each run's upper-left end and dark at its lower-right end (the

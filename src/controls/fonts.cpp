@@ -75,6 +75,13 @@ void installFontSubstitutes() {
     }
 }
 
+QStringList familiesWithStandIns() {
+    QStringList families;
+    for (const StandIn& s : kStandIns)
+        families.append(QString::fromLatin1(s.windowsFamily));
+    return families;
+}
+
 QString standInFamily(const QString& family) {
     const StandIn* s = findStandIn(family);
     return s ? familiesOf(*s).front() : family;

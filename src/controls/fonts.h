@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QFont>
 #include <QString>
+#include <QStringList>
 
 #include "controls/colors.h"
 
@@ -17,6 +18,9 @@ void installFontSubstitutes();
 
 // The best stand-in for a Windows family; any other family is returned as it is.
 QString standInFamily(const QString& family);
+
+// The Windows families that have a stand-in, in the table's order.
+QStringList familiesWithStandIns();
 
 enum FontStyle : unsigned {
     fsBold = 1u << 0,

@@ -84,7 +84,7 @@ QRegion ImageButton::createRegion(bool down) const {
     return pictureRegion(picture, transparent, shadeStyle(), down);
 }
 
-bool ImageButton::isInside(QPoint pos) const {
+bool ImageButton::isInside(QPoint pos) {
     if (!regionFollowsState()) return BitButton::isInside(pos);
     if (!windowTakesInput()) return false;
     return (stateRegion(!isDown()) | stateRegion(isDown())).contains(pos);

@@ -49,7 +49,7 @@ class ImageButton : public BitButton {
     QRegion createRegion(bool down) const override;
     bool usesRegion() const override { return transparentColor_ != kNoTransparency; }
     bool regionFollowsState() const override;
-    bool isInside(QPoint pos) const override;
+    bool isInside(QPoint pos) override;
 
   private:
     const QImage& statePicture(bool down) const;

@@ -15,8 +15,8 @@ struct DisplayResult {
     bool mathError = false;
 };
 
-// Evaluates `expression` and renders the value with floatToStr. The four tiny
-// results that stand for zero (compared in the separator in force) become "0";
+// Evaluates `expression` and renders the value with floatToStr, both with the
+// parser's separator. The four tiny results that stand for zero become "0";
 // an EMathError becomes the text of 1,1E4932. Every other error propagates.
 DisplayResult evaluateForDisplay(MathParser& parser, std::string_view expression);
 

@@ -188,8 +188,8 @@ std::string formatGeneral(const DecimalForm& form, char separator) {
 
 }  // namespace
 
-std::string floatToStr(Number value) {
-    return formatGeneral(toDecimalForm(value), decimalSeparator());
+std::string floatToStr(Number value, DecimalSeparator separator) {
+    return formatGeneral(toDecimalForm(value), separator.character());
 }
 
 }  // namespace zhcalc

@@ -1,5 +1,6 @@
 #include "engine/function_library.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
@@ -110,9 +111,10 @@ Number powerOf(Number x) {
     return x87::power(base, x);
 }
 
-// The argument goes through its 15-digit text, which must be a plain integer.
-Number factorial(Number x) {
-    const std::int32_t n = strToInt(floatToStr(x));
+// The argument goes through its 15-digit text, which must be a plain integer; the
+// refusal quotes that text, so it is written with the evaluation's separator.
+Number factorial(Number x, DecimalSeparator separator) {
+    const std::int32_t n = strToInt(floatToStr(x, separator));
     Number result = 1;
     for (std::int32_t i = 1; i <= n; ++i)
         result = fpu::mul(result, static_cast<Number>(i));
@@ -131,38 +133,44 @@ Number sign(Number x) {
     return x == 0 ? 0 : x;
 }
 
+// The functions that write no number text, as the registry takes them.
+template <Number (*function)(Number)>
+Number plain(Number x, DecimalSeparator /*separator*/) {
+    return function(x);
+}
+
 struct Registration {
     std::string_view name;
     MathFunction function;
 };
 
-constexpr std::array<Registration, 26> kFunctions{{
-    {"DegToRad", times<kPiOver180>},
-    {"RadtoDeg", times<k180OverPi>},
-    {"GradToRad", times<kPiOver200>},
-    {"RadToGrad", times<k200OverPi>},
-    {"CycleToRad", times<kTwoPi>},
-    {"RadToCycle", over<kTwoPi>},
-    {"cotan", cotan},
-    {"Sinh", sinh},
-    {"Cosh", cosh},
-    {"Tanh", tanh},
-    {"ArcCosh", arcCosh},
-    {"ArcSinh", arcSinh},
-    {"ArcTanh", arcTanh},
-    {"LogN", x87::ln},
-    {"Log10", x87::log10},
-    {"Log2", x87::log2},
-    {"Logpi", logPi},
-    {"ArcCotan", arcCotan},
-    {"ArcLn", arcLn},
-    {"ArcLog2", powerOf<kTwo>},
-    {"ArcLog10", powerOf<kTen>},
-    {"ArcLogpi", powerOf<kPiPlusUlp>},
+constexpr std::array<Registration, kCalculatorFunctionCount> kFunctions{{
+    {"DegToRad", plain<times<kPiOver180>>},
+    {"RadtoDeg", plain<times<k180OverPi>>},
+    {"GradToRad", plain<times<kPiOver200>>},
+    {"RadToGrad", plain<times<k200OverPi>>},
+    {"CycleToRad", plain<times<kTwoPi>>},
+    {"RadToCycle", plain<over<kTwoPi>>},
+    {"cotan", plain<cotan>},
+    {"Sinh", plain<sinh>},
+    {"Cosh", plain<cosh>},
+    {"Tanh", plain<tanh>},
+    {"ArcCosh", plain<arcCosh>},
+    {"ArcSinh", plain<arcSinh>},
+    {"ArcTanh", plain<arcTanh>},
+    {"LogN", plain<x87::ln>},
+    {"Log10", plain<x87::log10>},
+    {"Log2", plain<x87::log2>},
+    {"Logpi", plain<logPi>},
+    {"ArcCotan", plain<arcCotan>},
+    {"ArcLn", plain<arcLn>},
+    {"ArcLog2", plain<powerOf<kTwo>>},
+    {"ArcLog10", plain<powerOf<kTen>>},
+    {"ArcLogpi", plain<powerOf<kPiPlusUlp>>},
     {"Fa", factorial},
-    {"Int", roundToInteger},
-    {"Sign", sign},
-    {"ArcFa", inverseFactorial},
+    {"Int", plain<roundToInteger>},
+    {"Sign", plain<sign>},
+    {"ArcFa", plain<inverseFactorial>},
 }};
 
 }  // namespace
@@ -170,6 +178,13 @@ constexpr std::array<Registration, 26> kFunctions{{
 void registerCalculatorFunctions() {
     for (const auto& f : kFunctions)
         MathParser::registerFunction(f.name, f.function);
+}
+
+std::array<std::string_view, kCalculatorFunctionCount> calculatorFunctionNames() {
+    std::array<std::string_view, kCalculatorFunctionCount> names;
+    std::transform(kFunctions.begin(), kFunctions.end(), names.begin(),
+                   [](const Registration& f) { return f.name; });
+    return names;
 }
 
 }  // namespace zhcalc

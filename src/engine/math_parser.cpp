@@ -104,7 +104,7 @@ Number MathParser::power() {
 Number MathParser::factor() {
     const char c = current();
     if (c == '(') return parenthesised();
-    if (const auto literal = readNumberLiteral(text_, position_)) return *literal;
+    if (const auto literal = readNumberLiteral(text_, position_, separator_)) return *literal;
     if (c == 'E' && isLiteralFollower(text_[position_ + 1])) {
         ++position_;
         return x87::eulerE();
@@ -135,7 +135,7 @@ Number MathParser::parenthesised() {
 Number MathParser::call(MathFunction function, std::size_t nameLength) {
     enterNesting();
     position_ += nameLength + 1;
-    const Number value = function(sum());
+    const Number value = function(sum(), separator_);
     expectClosingParenthesis();
     --nesting_;
     return value;

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/decimal_separator.h"
 #include "engine/number.h"
 
 namespace zhcalc {
@@ -14,8 +15,9 @@ namespace builtin {
 enum class Function;
 }
 
-// A registered one-argument function. It may raise any zhcalc::Exception.
-using MathFunction = Number (*)(Number);
+// A registered one-argument function, given the separator of the evaluation for any
+// number text it writes. It may raise any zhcalc::Exception.
+using MathFunction = Number (*)(Number argument, DecimalSeparator separator);
 
 class MathParser {
   public:
@@ -23,6 +25,13 @@ class MathParser {
     // "Expression too deeply nested"; the limit keeps the recursion well inside
     // the default stack of any thread.
     static constexpr int kMaxNesting = 2000;
+
+    // Literals are read with "." and `separator` as the point.
+    explicit MathParser(DecimalSeparator separator = DecimalSeparator()) noexcept
+        : separator_(separator) {}
+
+    DecimalSeparator decimalSeparator() const noexcept { return separator_; }
+    void setDecimalSeparator(DecimalSeparator separator) noexcept { separator_ = separator; }
 
     // Evaluates `text` (Windows-1251). Raises EParserError for a malformed
     // expression, EMathError for unguarded floating-point faults, and passes on
@@ -52,6 +61,7 @@ class MathParser {
     // index 0 that is read only in front of a leading sign. Its storage is reused
     // from one evaluation to the next; its contents are not.
     std::string text_;
+    DecimalSeparator separator_;
     std::size_t position_ = 0;
     int nesting_ = 0;
 };

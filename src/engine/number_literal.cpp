@@ -33,10 +33,10 @@ std::optional<Number> readHexLiteral(std::string_view text, std::size_t& pos) {
 
 }  // namespace
 
-std::optional<Number> readNumberLiteral(std::string_view text, std::size_t& pos) {
-    const char separator = decimalSeparator();
+std::optional<Number> readNumberLiteral(std::string_view text, std::size_t& pos,
+                                        DecimalSeparator separator) {
     const auto at = [text](std::size_t i) { return i < text.size() ? text[i] : '\0'; };
-    const auto isPoint = [separator](char c) { return c == '.' || c == separator; };
+    const auto isPoint = [point = separator.character()](char c) { return c == '.' || c == point; };
     std::size_t i = pos;
     const char first = at(i);
     if (first == '$') return readHexLiteral(text, pos);

@@ -143,8 +143,8 @@ std::optional<std::int32_t> parseInt(std::string_view text) {
 
 }  // namespace
 
-Number strToFloat(std::string_view text) {
-    if (const auto value = parseFloat(text, decimalSeparator())) return *value;
+Number strToFloat(std::string_view text, DecimalSeparator separator) {
+    if (const auto value = parseFloat(text, separator.character())) return *value;
     throw EConvertError("'" + std::string(text) + "' is not a valid floating point value");
 }
 

@@ -5,8 +5,6 @@
 
 #include <string_view>
 
-#include "engine/number_text.h"
-
 namespace zhcalc::platform {
 namespace {
 
@@ -43,6 +41,11 @@ class LocaleObject {
     locale_t locale_;
 };
 
+DecimalSeparator separatorOf(const LocaleObject& locale) {
+    const char* point = nl_langinfo_l(RADIXCHAR, locale.get());
+    return decimalSeparatorFromLocaleText(point != nullptr ? point : "");
+}
+
 }  // namespace
 
 std::optional<std::string> numericLocaleName(const std::vector<std::string>& settings,
@@ -52,14 +55,21 @@ std::optional<std::string> numericLocaleName(const std::vector<std::string>& set
     return settingValue(settings, "LANG");
 }
 
-std::optional<char> namedLocaleDecimalSeparator(const std::string& name) {
+std::optional<DecimalSeparator> namedLocaleDecimalSeparator(const std::string& name) {
     // A locale the settings name but this machine lacks (not generated, or set for
     // other machines) says nothing about the user's separator: the caller keeps the
     // environment's reading rather than switching to the C locale's ".".
     const LocaleObject locale(newlocale(LC_NUMERIC_MASK, name.c_str(), nullptr));
     if (locale.get() == nullptr) return std::nullopt;
-    const char* point = nl_langinfo_l(RADIXCHAR, locale.get());
-    return decimalSeparatorFromLocaleText(point != nullptr ? point : "");
+    return separatorOf(locale);
+}
+
+DecimalSeparator localeDecimalSeparator() {
+    // All categories, as setlocale(LC_ALL, "") takes them: one that the environment
+    // names wrongly fails the whole reading, which then gives the C locale's ".".
+    const LocaleObject locale(newlocale(LC_ALL_MASK, "", nullptr));
+    if (locale.get() == nullptr) return {};
+    return separatorOf(locale);
 }
 
 }  // namespace zhcalc::platform

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/decimal_separator.h"
+
 namespace zhcalc::platform {
 
 // The locale whose number conventions apply once the settings are `settings`, in a
@@ -20,6 +22,12 @@ std::optional<std::string> numericLocaleName(const std::vector<std::string>& set
 // The decimal separator of the locale `name` as one Windows-1251 character ("." when
 // the locale gives none or one without a Windows-1251 code). Nothing when the locale
 // is not installed on this machine.
-std::optional<char> namedLocaleDecimalSeparator(const std::string& name);
+std::optional<DecimalSeparator> namedLocaleDecimalSeparator(const std::string& name);
+
+// The decimal separator of the locale the environment names (LC_ALL, LC_NUMERIC, LANG),
+// read as setlocale(LC_ALL, "") would take it but without setting the process's locale,
+// so it is safe while other threads run: "." when the environment names a locale this
+// machine lacks.
+DecimalSeparator localeDecimalSeparator();
 
 }  // namespace zhcalc::platform

@@ -19,27 +19,23 @@
 namespace zhcalc::about {
 namespace {
 
+// The examples are written with the decimal comma.
+DecimalSeparator comma() {
+    return DecimalSeparator(',');
+}
+
 class AboutWindowTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        saved_ = decimalSeparator();
-        setDecimalSeparator(',');
-    }
-    void TearDown() override { setDecimalSeparator(saved_); }
-
     template <typename T>
     static T* child(const QWidget& window, const char* name) {
         auto* found = window.findChild<T*>(QString::fromLatin1(name));
         EXPECT_NE(found, nullptr) << name;
         return found;
     }
-
-  private:
-    char saved_ = '.';
 };
 
 TEST_F(AboutWindowTest, LayoutOfTheWindow) {
-    AboutWindow window;
+    AboutWindow window(comma);
     window.show();
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Эбаут и прочие настройки"));
     EXPECT_EQ(window.size(), QSize(535, 290));
@@ -93,7 +89,7 @@ TEST_F(AboutWindowTest, LayoutOfTheWindow) {
 }
 
 TEST_F(AboutWindowTest, TabGoesThroughTheEditAndTheVisibleButtonsInLayoutOrder) {
-    AboutWindow window;
+    AboutWindow window(comma);
     window.show();
     QStringList order;
     QWidget* widget = child<QWidget>(window, "ceTemp");
@@ -126,7 +122,7 @@ TEST_F(AboutWindowTest, ButtonsConvertTheTypedNumber) {
         {"тепло", "cbKF", "ОШИБКА В ДАННЫХ"},
     };
     for (const auto& c : cases) {
-        AboutWindow window;
+        AboutWindow window(comma);
         window.show();
         auto* edit = child<QLineEdit>(window, "ceTemp");
         edit->setText(QString::fromUtf8(c.typed));
@@ -135,8 +131,23 @@ TEST_F(AboutWindowTest, ButtonsConvertTheTypedNumber) {
     }
 }
 
+// The separator in force when the button is pressed, not when the window opened.
+TEST_F(AboutWindowTest, EachPressAsksForTheSeparator) {
+    char separator = ',';
+    AboutWindow window([&separator] { return DecimalSeparator(separator); });
+    window.show();
+    auto* edit = child<QLineEdit>(window, "ceTemp");
+    edit->setText(QStringLiteral("1,5"));
+    QTest::mouseClick(child<QPushButton>(window, "cbCF"), Qt::LeftButton);
+    EXPECT_EQ(edit->text(), QStringLiteral("34,7"));
+    separator = '.';
+    edit->setText(QStringLiteral("1.5"));
+    QTest::mouseClick(child<QPushButton>(window, "cbCF"), Qt::LeftButton);
+    EXPECT_EQ(edit->text(), QStringLiteral("34.7"));
+}
+
 TEST_F(AboutWindowTest, PressesChainOnTheEditAndReturnOnlyBeeps) {
-    AboutWindow window;
+    AboutWindow window(comma);
     window.show();
     auto* edit = child<QLineEdit>(window, "ceTemp");
     edit->setText(QStringLiteral("100"));
@@ -153,17 +164,17 @@ TEST(ColorKeyShape, KeyColouredPixelsBecomeHoles) {
     picture.fill(qRgb(0, 0, 66));  // one off the key
     picture.setPixel(3, 4, AboutWindow::kTransparentColor);
     picture.setPixel(19, 9, AboutWindow::kTransparentColor);
-    const QRegion shape = colorKeyShape(picture, AboutWindow::kTransparentColor);
+    const QRegion shape = colourKeyShape(picture, AboutWindow::kTransparentColor);
     EXPECT_FALSE(shape.contains(QPoint(3, 4)));
     EXPECT_FALSE(shape.contains(QPoint(19, 9)));
     EXPECT_TRUE(shape.contains(QPoint(4, 4)));
     EXPECT_TRUE(shape.contains(QPoint(0, 0)));
     EXPECT_EQ(shape.boundingRect(), picture.rect());
     // The window's own picture has no key-coloured pixel, so it keeps its whole shape.
-    AboutWindow window;
+    AboutWindow window(comma);
     const QImage drawn = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_TRUE(
-        (colorKeyShape(drawn, AboutWindow::kTransparentColor) ^ QRegion(drawn.rect())).isEmpty());
+        (colourKeyShape(drawn, AboutWindow::kTransparentColor) ^ QRegion(drawn.rect())).isEmpty());
 }
 
 int threadCount() {
@@ -176,14 +187,14 @@ TEST_F(AboutWindowTest, OpeningAndClosingTwoHundredTimesLeavesNothingBehind) {
     QWidget owner;
     // Let any thread the platform starts on first use exist before counting.
     {
-        AboutWindow warmUp(&owner);
+        AboutWindow warmUp(comma, &owner);
         warmUp.show();
         QCoreApplication::processEvents();
     }
     const int threadsBefore = threadCount();
     int ticks = 0;
     for (int i = 0; i < 200; ++i) {
-        AboutWindow* window = createAboutWindow(&owner);
+        AboutWindow* window = createAboutWindow(&owner, comma);
         QPointer<AboutWindow> alive(window);
         QObject::connect(window->credits(), &Credits::timerTicked, [&ticks] { ++ticks; });
         // Alternate between closing mid-wait and right after a tick.

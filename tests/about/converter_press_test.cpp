@@ -30,22 +30,15 @@ const std::string kFahrenheitGuard =
     "\xE1\xFB\xF2\xFC \xEC\xE5\xED\xFC\xF8\xE5 -459,688F";
 
 // The examples are written with the decimal comma.
+constexpr DecimalSeparator kComma(',');
+
 class ConverterPress : public ::testing::Test {
   protected:
-    void SetUp() override {
-        saved_ = decimalSeparator();
-        setDecimalSeparator(',');
-    }
-    void TearDown() override { setDecimalSeparator(saved_); }
-
     // Every case starts from a freshly opened window.
     static std::string press(std::string_view text, const ConversionPair& pair) {
         TempConvertor convertor = makeLoadedTempConvertor();
-        return pressConverterButton(convertor, text, pair);
+        return pressConverterButton(convertor, text, pair, kComma);
     }
-
-  private:
-    char saved_ = '.';
 };
 
 TEST_F(ConverterPress, FirstPressRightAfterOpening) {
@@ -95,20 +88,29 @@ TEST_F(ConverterPress, KelvinToRankineAtZeroKeepsTheRoundingResidue) {
     EXPECT_NE(text.find("E-17"), std::string::npos) << text;
 }
 
+TEST_F(ConverterPress, NumbersAreReadAndWrittenWithTheSeparatorGiven) {
+    TempConvertor convertor = makeLoadedTempConvertor();
+    const DecimalSeparator point('.');
+    EXPECT_EQ(pressConverterButton(convertor, "1.5", kCF, point), "34.7");
+    EXPECT_EQ(pressConverterButton(convertor, "1,5", kCF, point), kDataErrorText);
+    EXPECT_EQ(pressConverterButton(convertor, "1.5", kCF, kComma), kDataErrorText);
+    EXPECT_EQ(pressConverterButton(convertor, "1,5", kCF, kComma), "34,7");
+}
+
 TEST_F(ConverterPress, RepeatedPressesChainAndRepeatTheSameResult) {
     TempConvertor convertor = makeLoadedTempConvertor();
     std::string text = "100";
-    text = pressConverterButton(convertor, text, kCF);
+    text = pressConverterButton(convertor, text, kCF, kComma);
     EXPECT_EQ(text, "212");
-    text = pressConverterButton(convertor, text, kCF);  // 212 °C in Fahrenheit
+    text = pressConverterButton(convertor, text, kCF, kComma);  // 212 °C in Fahrenheit
     EXPECT_EQ(text, "413,6");
-    EXPECT_EQ(pressConverterButton(convertor, "100", kCF), "212");
-    EXPECT_EQ(pressConverterButton(convertor, "100", kCF), "212");
+    EXPECT_EQ(pressConverterButton(convertor, "100", kCF, kComma), "212");
+    EXPECT_EQ(pressConverterButton(convertor, "100", kCF, kComma), "212");
     // After a failure the same press with a number converts that number again.
-    EXPECT_EQ(pressConverterButton(convertor, "1E4932", kCF), kDataErrorText);
-    EXPECT_EQ(pressConverterButton(convertor, "5", kCF), "41");
-    EXPECT_EQ(pressConverterButton(convertor, "1E4932", kCF), kDataErrorText);
-    EXPECT_EQ(pressConverterButton(convertor, "1E4932", kCF), kDataErrorText);
+    EXPECT_EQ(pressConverterButton(convertor, "1E4932", kCF, kComma), kDataErrorText);
+    EXPECT_EQ(pressConverterButton(convertor, "5", kCF, kComma), "41");
+    EXPECT_EQ(pressConverterButton(convertor, "1E4932", kCF, kComma), kDataErrorText);
+    EXPECT_EQ(pressConverterButton(convertor, "1E4932", kCF, kComma), kDataErrorText);
 }
 
 }  // namespace

@@ -4,8 +4,10 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QTest>
 #include <QThread>
 #include <atomic>
+#include <stdexcept>
 #include <thread>
 
 namespace zhcalc::about {
@@ -48,6 +50,44 @@ TEST(ThreadTimer, WaitsForEachTickBeforeTheNext) {
     // The tick that was never run has been dropped with the timer.
     QCoreApplication::processEvents();
     EXPECT_EQ(ticks, 0);
+}
+
+// Ticks pile up in the queue only if the worker posts again before the last one ran.
+TEST(ThreadTimer, PostsNoTickWhileTheLastOneWaitsToRun) {
+    int ticks = 0;
+    ThreadTimer timer([&] { ++ticks; }, 5ms);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ticks >= 1; }, 5000));
+    // Nothing marks a tick that was wrongly posted, so the worker is given the time
+    // of twenty intervals to post them, with nobody delivering.
+    std::this_thread::sleep_for(100ms);
+    const int before = ticks;
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(ticks - before, 1);
+    // And the timer goes on once its tick has run.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ticks >= before + 3; }, 5000));
+}
+
+TEST(ThreadTimer, ATickThatThrowsStaysOnItsTurnOfTheLoopAndTheTimerGoesOn) {
+    int ticks = 0;
+    ThreadTimer timer(
+        [&] {
+            if (++ticks == 1) throw std::runtime_error("first tick fails");
+        },
+        2ms);
+    bool threw = false;
+    const bool ticked = QTest::qWaitFor(
+        [&] {
+            try {
+                QCoreApplication::sendPostedEvents();
+            } catch (...) {
+                threw = true;
+            }
+            return threw || ticks >= 3;
+        },
+        5000);
+    EXPECT_TRUE(ticked);
+    EXPECT_FALSE(threw) << "the tick's exception reached the event loop";
+    EXPECT_GE(ticks, 3) << "the worker stalled after the failed tick";
 }
 
 TEST(ThreadTimer, DisabledTimerDoesNotTick) {

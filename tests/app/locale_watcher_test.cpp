@@ -62,7 +62,7 @@ QString separatorIn(const QString& number) {
     return number.mid(1, 1);
 }
 
-TEST_F(WindowTest, LocaleSettingsChangePutsTheirSeparatorInForce) {
+TEST_F(WindowTest, LocaleSettingsChangeGiveThePanelTheirSeparator) {
     struct Case {
         const char* what;
         const char* lcAll;
@@ -102,9 +102,10 @@ TEST_F(WindowTest, LocaleSettingsChangePutsTheirSeparatorInForce) {
         if (c.needsRussian && !russian) continue;
         SCOPED_TRACE(c.what);
         LocaleEnvironment environment(c.lcAll, c.lang);
-        setDecimalSeparator('#');
+        window->panel().setDecimalSeparator(DecimalSeparator('#'));
         watcher->settingsChanged(c.settings);
-        EXPECT_EQ(decimalSeparator(), c.separator);
+        EXPECT_EQ(window->panel().decimalSeparator().character(), c.separator);
+        EXPECT_EQ(watcher->separator().character(), c.separator);
         const QString expected(QChar::fromLatin1(c.separator));
         EXPECT_EQ(separatorIn(control("ShPi")->toolTip()), expected);
         EXPECT_EQ(separatorIn(control("Shexp")->toolTip()), expected);
@@ -118,13 +119,17 @@ TEST(LocaleWatcherOnBus, AnnouncedSettingsReachTheSeparatorAfterTheFirstPaint) {
     if (*bus.problem() != '\0') GTEST_SKIP() << bus.problem();
     if (!installed("ru_RU.UTF-8")) GTEST_SKIP() << "ru_RU.UTF-8 is not installed";
     LocaleEnvironment environment(nullptr, "C");
-    const char inForce = decimalSeparator();
 
     QWidget window;
     int changes = 0;
+    char received = '#';
     int opened = 0;
     auto* watcher = new LocaleWatcher(
-        &window, [&changes] { ++changes; },
+        &window,
+        [&](DecimalSeparator separator) {
+            ++changes;
+            received = separator.character();
+        },
         [&] {
             ++opened;
             return bus.connect();
@@ -148,13 +153,12 @@ TEST(LocaleWatcherOnBus, AnnouncedSettingsReachTheSeparatorAfterTheFirstPaint) {
     QDBusConnection serviceBus = bus.connect();
     FakeLocaleService service(serviceBus);
     ASSERT_TRUE(service.publish());
-    setDecimalSeparator('#');
     const QStringList locale{QStringLiteral("LANG=C.UTF-8"),
                              QStringLiteral("LC_NUMERIC=ru_RU.UTF-8")};
     ASSERT_TRUE(service.announce({{QStringLiteral("Locale"), locale}}));
-    EXPECT_TRUE(QTest::qWaitFor([] { return decimalSeparator() == ','; }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return received == ','; }, 5000));
     EXPECT_EQ(changes, 1);
-    setDecimalSeparator(inForce);
+    EXPECT_EQ(watcher->separator().character(), ',');
 }
 
 }  // namespace

@@ -16,7 +16,7 @@
 #include "app/calculator_window.h"
 #include "app/control_factory.h"
 #include "app/error_box.h"
-#include "engine/number_text.h"
+#include "engine/decimal_separator.h"
 #include "support/event_counter.h"
 
 // Readable failure messages.
@@ -56,7 +56,7 @@ class WindowTest : public ::testing::Test {
         });
         window = std::make_unique<CalculatorWindow>(sound);
         // The keys are laid out for the decimal comma.
-        setDecimalSeparator(',');
+        window->panel().setDecimalSeparator(DecimalSeparator(','));
         sound.window = window.get();
         sound.paints = &displayPaints;
         display()->installEventFilter(&paintCounter);

@@ -107,7 +107,7 @@ struct CaptionInk {
     QRegion onEdge;
 };
 
-CaptionInk captionInk(const BitButton& key, bool down) {
+CaptionInk captionInk(BitButton& key, bool down) {
     const ButtonFace face = key.faceFor(down);
     const QImage alone = controls::drawFaceBase(face);
     CaptionInk result;
@@ -146,7 +146,7 @@ TEST_F(KeyFacesTest, GaramondAndBlackCaptionsKeepOffTheShadedEdge) {
     for (const layout::ShapeKeyLayout& row : layout::shapeKeys()) {
         const std::string family = row.font.family;
         if (family != "Garamond" && family != "AGaramond" && family != "Arial Black") continue;
-        const auto* key = qobject_cast<const BitButton*>(control(row.name()));
+        auto* key = qobject_cast<BitButton*>(control(row.name()));
         ASSERT_NE(key, nullptr) << row.name();
         const std::string name(row.name());
         ++checked;

@@ -140,7 +140,7 @@ TEST_F(WindowTest, ControlsHaveTheirPlacesHintsAndStates) {
         EXPECT_EQ(widget->isEnabled(), c.enabled);
         QString hint = QString::fromUtf8(c.hint);
         if (std::string_view(c.name) == "ShPi" || std::string_view(c.name) == "Shexp") {
-            hint.replace(',', QChar::fromLatin1(decimalSeparator()));
+            hint.replace(',', QChar::fromLatin1(window->panel().decimalSeparator().character()));
         }
         EXPECT_EQ(widget->toolTip(), hint);
     }

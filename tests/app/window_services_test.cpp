@@ -11,6 +11,7 @@
 #include "app/colour_key.h"
 #include "app/mail_label.h"
 #include "app/tray_minimizer.h"
+#include "platform/locale_settings.h"
 #include "window_fixture.h"
 
 namespace zhcalc::testing {
@@ -140,7 +141,8 @@ class OpenAboutWindowTest : public WindowTest {
   protected:
     void SetUp() override {
         WindowTest::SetUp();
-        about = about::createAboutWindow(window.get());
+        about = about::createAboutWindow(window.get(),
+                                         [this] { return window->panel().decimalSeparator(); });
         about->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(about));
         stranger.setGeometry(0, 0, 40, 20);
@@ -244,12 +246,13 @@ TEST_F(WindowTest, TheWindowPictureHasTheAboutLabelsAquaLetters) {
 }
 
 TEST_F(WindowTest, ALocaleChangeRereadsTheSeparator) {
-    setDecimalSeparator('#');
+    window->panel().setDecimalSeparator(DecimalSeparator('#'));
     QEvent change(QEvent::LocaleChange);
     QApplication::sendEvent(window.get(), &change);
-    EXPECT_EQ(decimalSeparator(), localeDecimalSeparator());
+    const char separator = window->panel().decimalSeparator().character();
+    EXPECT_EQ(separator, platform::localeDecimalSeparator().character());
     const QString pi = control("ShPi")->toolTip();
-    EXPECT_EQ(pi.mid(1, 1), QString(QChar::fromLatin1(decimalSeparator())));
+    EXPECT_EQ(pi.mid(1, 1), QString(QChar::fromLatin1(separator)));
 }
 
 TEST(GuardedHandlers, EveryKindOfExceptionEndsInOneErrorBox) {

@@ -30,9 +30,8 @@ TEST(KeyTable, NamesTheWindowsKeysOnce) {
 }
 
 TEST(KeyTable, ConstantKeysHintTheirValue) {
-    const testing::SeparatorScope comma(',');
-    EXPECT_EQ(keyHint(keyNamed("ShPi")), "3,14159265358979");
-    EXPECT_EQ(keyHint(keyNamed("Shexp")), "2,71828182845905");
+    EXPECT_EQ(keyHint(keyNamed("ShPi"), testing::kComma), "3,14159265358979");
+    EXPECT_EQ(keyHint(keyNamed("Shexp"), testing::kComma), "2,71828182845905");
 }
 
 TEST(KeyboardMap, RunsOnlyTheMappedCharacters) {

@@ -151,8 +151,8 @@ TEST_F(PanelTest, ConstantsAppendTheirTextWithoutTouchingTheComma) {
     EXPECT_FALSE(panel.commaVisible());
 }
 
-TEST_F(PanelTest, DecimalKeysAppendTheSeparatorInForce) {
-    setDecimalSeparator('.');
+TEST_F(PanelTest, DecimalKeysAppendThePanelsSeparator) {
+    panel.setDecimalSeparator(kPoint);
     run("SB1 SBzpt SB5 #, #. ShPi");
     EXPECT_EQ(panel.display(), "1.5..3.14159265358979");
     EXPECT_FALSE(panel.commaVisible());

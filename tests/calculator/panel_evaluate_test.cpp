@@ -143,7 +143,7 @@ TEST_F(EvaluateTest, EqualsEnablesKeysThenRepaintsThenSoundsThenShowsTheComma) {
 }
 
 TEST_F(EvaluateTest, PointSeparatorTextsAndZeroTexts) {
-    setDecimalSeparator('.');
+    panel.setDecimalSeparator(kPoint);
     run("SB1 SBzpt SB5 SBdraw");
     EXPECT_TRUE(errors.empty());
     EXPECT_EQ(panel.display(), "1.5");

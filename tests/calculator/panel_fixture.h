@@ -104,7 +104,8 @@ class PanelTest : public ::testing::Test {
     RecordingSound sound{journal};
     RecordingMessages messages;
     FakeClipboard clipboard;
-    CalcPanel panel{sound, messages, clipboard};
+    // The keys are laid out for the decimal comma.
+    CalcPanel panel{sound, messages, clipboard, kComma};
     std::vector<std::string> errors;
 
   private:
@@ -125,8 +126,6 @@ class PanelTest : public ::testing::Test {
             panel.press(step);
         }
     }
-
-    SeparatorScope separator_{','};
 };
 
 }  // namespace zhcalc::testing

@@ -1,5 +1,5 @@
 // Renders the demo page offscreen and saves it next to the build for a reviewer.
-#include "controls/demo/controls_demo.h"
+#include "demo/controls_demo.h"
 
 #include <gtest/gtest.h>
 

@@ -23,7 +23,7 @@ class EvaluateToText : public ::testing::Test {
     }
 
     void expectTexts(char separator, std::initializer_list<TextCase> cases) {
-        testing::SeparatorScope scope(separator);
+        parser.setDecimalSeparator(DecimalSeparator(separator));
         for (const auto& c : cases) {
             SCOPED_TRACE(c.expression);
             EXPECT_EQ(evaluateToText(parser, c.expression), c.text);
@@ -47,7 +47,7 @@ TEST_F(EvaluateToText, TinyResultsNearMultiplesOfHalfPiShowAsZero) {
                      });
 }
 
-TEST_F(EvaluateToText, ZeroTextsFollowTheSeparatorInForce) {
+TEST_F(EvaluateToText, ZeroTextsFollowTheParsersSeparator) {
     expectTexts('.', {
                          {"sin(3.14159265358979)", "0"},
                          {"cos(1.5707963267949)", "0"},
@@ -81,7 +81,7 @@ TEST_F(EvaluateToText, MathErrorsShowTheHugeValue) {
 }
 
 TEST_F(EvaluateToText, OnlyAFaultIsFlaggedAsAMathError) {
-    testing::SeparatorScope comma(',');
+    parser.setDecimalSeparator(testing::kComma);
     const auto fault = evaluateForDisplay(parser, "cotan(0)");
     EXPECT_TRUE(fault.mathError);
     // The same text reached by a valid expression is a result, not a fault.
@@ -91,7 +91,7 @@ TEST_F(EvaluateToText, OnlyAFaultIsFlaggedAsAMathError) {
 }
 
 TEST_F(EvaluateToText, OtherErrorsPropagate) {
-    testing::SeparatorScope comma(',');
+    parser.setDecimalSeparator(testing::kComma);
     EXPECT_THROW(evaluateToText(parser, "1/0"), EParserError);
     EXPECT_THROW(evaluateToText(parser, "sin("), EParserError);
     try {

@@ -223,8 +223,7 @@ TEST(MathParserLimits, NestingUpToTheLimitEvaluates) {
 }
 
 TEST(MathParserLimits, NestingBeyondTheLimitIsAParserError) {
-    testing::SeparatorScope comma(',');
-    MathParser parser;
+    MathParser parser(testing::kComma);
     for (const std::string open : {"(", "SIN(", "ABS((", "(0+"}) {
         SCOPED_TRACE(open);
         const int calls =
@@ -235,8 +234,7 @@ TEST(MathParserLimits, NestingBeyondTheLimitIsAParserError) {
 }
 
 TEST(MathParserLimits, HugeInputsGiveAValueOrACleanError) {
-    testing::SeparatorScope comma(',');
-    MathParser parser;
+    MathParser parser(testing::kComma);
     const std::string million(1'000'000, '(');
     EXPECT_EQ(evaluateOutcome(parser, million), parserError(kNoCramp));
     EXPECT_EQ(evaluateOutcome(parser, nested("(", 1'000'000)), parserError(kTooDeep));
@@ -296,20 +294,25 @@ TEST(MathParserLimits, DeepestNestingFitsATwoMebibyteThreadStack) {
 
 // ---- the registry ------------------------------------------------------------------------
 
-Number triple(Number x) {
+Number triple(Number x, DecimalSeparator) {
     return 3 * x;
 }
-Number plusOne(Number x) {
+Number plusOne(Number x, DecimalSeparator) {
     return x + 1;
 }
-Number refuse(Number) {
+Number refuse(Number, DecimalSeparator) {
     throw EConvertError("refused");
+}
+// The code of the separator it was given, plus the argument.
+Number separatorCode(Number x, DecimalSeparator separator) {
+    return x + static_cast<unsigned char>(separator.character());
 }
 
 class Registry : public ::testing::Test {
   protected:
     void TearDown() override {
-        for (const char* name : {"Foo", "Sin", "Log", "Log10", "_under", "AB", "B C", "Refuse"})
+        for (const char* name :
+             {"Foo", "Sin", "Log", "Log10", "_under", "AB", "B C", "Refuse", "Sep"})
             MathParser::unregisterFunction(name);
     }
     MathParser parser;
@@ -367,6 +370,14 @@ TEST_F(Registry, RoutineErrorsPassUnchanged) {
         EXPECT_EQ(e.message(), "refused");
     }
     EXPECT_THROW(parser.evaluate("1/Refuse(1)"), EConvertError);
+}
+
+TEST_F(Registry, RoutinesAreGivenTheParsersSeparator) {
+    MathParser::registerFunction("Sep", separatorCode);
+    EXPECT_EQ(parser.evaluate("Sep(0)"), '.');
+    parser.setDecimalSeparator(DecimalSeparator(';'));
+    EXPECT_EQ(parser.evaluate("Sep(1;5)"), ';' + 1.5L);
+    EXPECT_EQ(MathParser(testing::kComma).evaluate("Sep(0)"), ',');
 }
 
 TEST_F(Registry, UnregisteringAnAbsentNameIsHarmless) {

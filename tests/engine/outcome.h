@@ -1,6 +1,6 @@
 #pragma once
-// What an evaluation ended with, as one comparable value: the result text or the
-// kind and message of the error.
+// What an evaluation ended with, as one comparable value: the result text (with the
+// parser's separator) or the kind and message of the error.
 
 #include <gtest/gtest.h>
 
@@ -47,7 +47,7 @@ inline Outcome convertError(std::string message) {
 
 inline Outcome evaluateOutcome(MathParser& parser, std::string_view expression) {
     try {
-        return value(floatToStr(parser.evaluate(expression)));
+        return value(floatToStr(parser.evaluate(expression), parser.decimalSeparator()));
     } catch (const EInvalidOp& e) {
         return {"EInvalidOp", e.message()};
     } catch (const EZeroDivide& e) {
@@ -70,9 +70,9 @@ inline std::ostream& operator<<(std::ostream& os, const Case& c) {
     return os << '"' << c.expression << '"';
 }
 
-// Evaluates every case with `parser` under `separator` and checks its outcome.
+// Evaluates every case with `parser` set to `separator` and checks its outcome.
 inline void expectOutcomes(MathParser& parser, char separator, std::initializer_list<Case> cases) {
-    const SeparatorScope scope(separator);
+    parser.setDecimalSeparator(DecimalSeparator(separator));
     for (const auto& c : cases) {
         SCOPED_TRACE(c.expression);
         EXPECT_EQ(evaluateOutcome(parser, c.expression), c.expected);

@@ -1,11 +1,12 @@
 // Which locale the desktop's new settings make the numbers follow, and the separator of
-// a named locale read without touching the process's own locale.
+// a named locale and of the environment's, read without touching the process's own locale.
 #include "platform/locale_settings.h"
 
 #include <gtest/gtest.h>
 #include <locale.h>
 
 #include <clocale>
+#include <cstdlib>
 #include <optional>
 #include <string>
 #include <vector>
@@ -64,6 +65,10 @@ TEST(NumericLocaleName, EnvironmentLcAllThenSettingsLcNumericThenLang) {
     }
 }
 
+std::optional<char> characterOf(std::optional<DecimalSeparator> separator) {
+    return separator ? std::optional<char>(separator->character()) : std::nullopt;
+}
+
 bool installed(const char* name) {
     locale_t probe = newlocale(LC_NUMERIC_MASK, name, nullptr);
     if (probe == nullptr) return false;
@@ -93,12 +98,50 @@ TEST(NamedLocaleDecimalSeparator, IsTheLocalesOwnOrUnavailable) {
             missing += std::string(" ") + c.name;
             continue;
         }
-        EXPECT_EQ(namedLocaleDecimalSeparator(c.name), c.separator);
+        EXPECT_EQ(characterOf(namedLocaleDecimalSeparator(c.name)), c.separator);
         EXPECT_EQ(std::setlocale(LC_ALL, nullptr), before) << "the process's locale changed";
     }
     if (!missing.empty()) {
         GTEST_SKIP() << "not installed:" << missing << " (scripts/ensure-locales.sh generates it)";
     }
+}
+
+// Rows whose locale is not installed are left out (LOCPATH may point at more).
+TEST(LocaleDecimalSeparator, IsReadFromTheUsersLocale) {
+    struct Case {
+        const char* locale;
+        char separator;
+    };
+    const Case cases[] = {
+        {"C", '.'},           {"ru_RU.UTF-8", ','}, {"de_DE.UTF-8", ','},
+        {"en_US.UTF-8", '.'}, {"ps_AF.UTF-8", '.'},  // U+066B has no Windows-1251 code
+    };
+    const char* saved = std::getenv("LC_ALL");
+    const std::string savedValue = saved ? saved : "";
+    std::setlocale(LC_ALL, "C");
+    const std::string before = std::setlocale(LC_ALL, nullptr);
+    int checked = 0;
+    for (const auto& c : cases) {
+        if (locale_t probe = newlocale(LC_ALL_MASK, c.locale, nullptr)) {
+            freelocale(probe);
+        } else {
+            continue;
+        }
+        SCOPED_TRACE(c.locale);
+        setenv("LC_ALL", c.locale, 1);
+        EXPECT_EQ(localeDecimalSeparator().character(), c.separator);
+        EXPECT_EQ(std::setlocale(LC_ALL, nullptr), before)
+            << "reading the locale must not change the process's locale";
+        ++checked;
+    }
+    // A locale this machine lacks fails the reading: the C locale's ".".
+    setenv("LC_ALL", "xx_NOWHERE.UTF-8", 1);
+    EXPECT_EQ(localeDecimalSeparator().character(), '.');
+    if (saved)
+        setenv("LC_ALL", savedValue.c_str(), 1);
+    else
+        unsetenv("LC_ALL");
+    EXPECT_GE(checked, 1);
 }
 
 }  // namespace

@@ -1,10 +1,22 @@
 #pragma once
 // Helpers for tests of the engine and of what computes with it.
 
-#include "engine/number.h"
-#include "engine/number_text.h"
+#include <ostream>
 
-namespace zhcalc::testing {
+#include "engine/decimal_separator.h"
+#include "engine/number.h"
+
+namespace zhcalc {
+
+// Readable failure messages.
+inline void PrintTo(DecimalSeparator separator, std::ostream* os) {
+    *os << '\'' << separator.character() << '\'';
+}
+
+namespace testing {
+
+inline constexpr DecimalSeparator kComma(',');
+inline constexpr DecimalSeparator kPoint('.');
 
 // Values the optimizer cannot see through, so every operation and fault happens at run time.
 inline Number opaque(Number x) {
@@ -12,18 +24,5 @@ inline Number opaque(Number x) {
     return v;
 }
 
-// Sets the decimal separator for one scope and puts the previous one back.
-class SeparatorScope {
-  public:
-    explicit SeparatorScope(char separator) : saved_(decimalSeparator()) {
-        setDecimalSeparator(separator);
-    }
-    ~SeparatorScope() { setDecimalSeparator(saved_); }
-    SeparatorScope(const SeparatorScope&) = delete;
-    SeparatorScope& operator=(const SeparatorScope&) = delete;
-
-  private:
-    char saved_;
-};
-
-}  // namespace zhcalc::testing
+}  // namespace testing
+}  // namespace zhcalc

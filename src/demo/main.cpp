@@ -2,8 +2,8 @@
 #include <QApplication>
 #include <memory>
 
-#include "controls/demo/controls_demo.h"
 #include "controls/fonts.h"
+#include "demo/controls_demo.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
