@@ -104,10 +104,11 @@ def record(event):
         pass
 
 
+app = wait_until(find_app, 20, "zhcalc did not appear on the accessibility bus")
+# Only now: the accessibility bus is started on demand, and listeners registered
+# while the program was still starting it are lost without a word.
 for kind in ("object:text-changed", "object:state-changed", "object:property-change:accessible-name"):
     pyatspi.Registry.registerEventListener(record, kind)
-
-app = wait_until(find_app, 20, "zhcalc did not appear on the accessibility bus")
 window = wait_until(lambda: top_level(app, "frame", "Калькулятор вер 1.2.8"), 10,
                     "no frame named by the window's caption")
 print("ok: the calculator window is a frame named 'Калькулятор вер 1.2.8'")
@@ -262,6 +263,8 @@ box_role = box.getRoleName()
 if not any(n.getRoleName() == "label" and (n.name or text_of(n)) == "Divide by zero."
            for n in descendants(box)):
     fail("the message box does not read 'Divide by zero.'")
+# The key goes to the active window: the box, once the window manager has made it so.
+wait_until(lambda: "active" in states(box), 5, "the message box did not become active")
 xdotool("key", "Return")
 wait_until(lambda: error_box() is None, 5, "the message box did not close")
 print(f"ok: the message box is a {box_role} 'ЖЫЖ-Калькультор v 1.2.8.5' reading "

@@ -19,17 +19,11 @@ require_tools Xvfb xdotool xclip xwininfo xprop openbox import
 start_x_desktop
 shot() { save_screen "$out_dir/zhcalc-clipboard-$1.png"; }
 
-env HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" "$program" >"$work/zhcalc.log" 2>&1 &
-zhcalc_pid=$!
-pids+=($zhcalc_pid)
-windows() { xdotool search --onlyvisible --class '^zhcalc$'; }
-wait_for 15 sh -c "xdotool search --onlyvisible --class '^zhcalc\$' | grep -q ." ||
-    fail "the calculator window did not appear"
-wid=$(windows | head -n1)
+start_zhcalc "$program" "$work/zhcalc.log"
 xdotool windowactivate --sync "$wid" >/dev/null 2>&1
 clipboard_is() { [[ $(xclip -selection clipboard -o 2>/dev/null) == "$1" ]]; }
 # The program's window other than the calculator: the error box.
-box() { windows | grep -vx "$wid" | head -n1; }
+box() { zhcalc_windows | grep -vx "$wid" | head -n1; }
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
 
 # owner MODE [TEXT]: a clipboard owner of that mode, running once it holds the selection.

@@ -39,13 +39,7 @@ key_x=236 key_y=196
 for scale in 1 1.25 1.5 1.75 2; do
     read -r width height key_cx key_cy < <(awk -v s="$scale" -v x=$key_x -v y=$key_y 'BEGIN {
         printf "%d %d %d %d\n", int(476 * s + 0.5), int(308 * s + 0.5), int(x * s), int(y * s) }')
-    env HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" LANG=C LC_ALL=C \
-        QT_SCALE_FACTOR="$scale" "$program" >"$work/zhcalc-$scale.log" 2>&1 &
-    zhcalc_pid=$!
-    pids+=($zhcalc_pid)
-    wait_for 15 sh -c "xdotool search --onlyvisible --class '^zhcalc\$' | grep -q ." ||
-        fail "the calculator window did not appear"
-    wid=$(xdotool search --onlyvisible --class '^zhcalc$' | head -n1)
+    start_zhcalc "$program" "$work/zhcalc-$scale.log" LANG=C LC_ALL=C QT_SCALE_FACTOR="$scale"
     wait_for 5 "${shape_tool[@]}" shaped "$wid" || fail "the window has no shape at scale $scale"
     xdotool windowactivate --sync "$wid" >/dev/null 2>&1 || xdotool windowfocus --sync "$wid"
     [[ $scale == 1 || $scale == 2 ]] && shot "at-rest"

@@ -56,5 +56,30 @@ start_x_desktop() {
     chmod 700 "$work/runtime"
 }
 
+# start_tray_host: trayer on the top edge, the desktop's notification area.
+start_tray_host() {
+    trayer --edge top --align right --SetDockType true --SetPartialStrut true --expand true \
+        --widthtype request --height 24 >"$work/trayer.log" 2>&1 &
+    pids+=($!)
+    wait_for 10 sh -c 'xdotool search --class trayer | grep -q .' || fail "trayer did not start"
+}
+
+# zhcalc_windows: the program's visible windows, the calculator first.
+zhcalc_windows() { xdotool search --onlyvisible --class '^zhcalc$'; }
+
+# start_zhcalc PROGRAM LOG [NAME=VALUE...]: starts the calculator on the desktop with
+# its private HOME and XDG_RUNTIME_DIR and the given environment, and waits until its
+# window shows. Sets zhcalc_pid and wid (the calculator window).
+start_zhcalc() {
+    local program=$1 log=$2
+    shift 2
+    env HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" "$@" "$program" >"$log" 2>&1 &
+    zhcalc_pid=$!
+    pids+=("$zhcalc_pid")
+    wait_for 15 sh -c "xdotool search --onlyvisible --class '^zhcalc\$' | grep -q ." ||
+        fail "the calculator window did not appear"
+    wid=$(zhcalc_windows | head -n1)
+}
+
 # save_screen FILE: the whole screen, for a reviewer.
 save_screen() { import -window root "$1" 2>/dev/null && echo "screenshot: $1"; }

@@ -33,14 +33,7 @@ pids+=($!)
 wait_for 10 test -S "$work/runtime/pulse/native" ||
     skip "pulseaudio did not start: $(tail -n 3 "$work/pulseaudio.log")"
 
-env HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" LANG=C LC_ALL=C \
-    "$program" >"$work/zhcalc.log" 2>&1 &
-zhcalc_pid=$!
-pids+=($zhcalc_pid)
-
-wait_for 15 sh -c "xdotool search --onlyvisible --class '^zhcalc\$' | grep -q ." ||
-    fail "the calculator window did not appear"
-wid=$(xdotool search --onlyvisible --class '^zhcalc$' | head -n1)
+start_zhcalc "$program" "$work/zhcalc.log" LANG=C LC_ALL=C
 wait_for 5 sh -c "xwininfo -id $wid | grep -q 'Map State: IsViewable'" ||
     fail "the window is not viewable"
 xdotool windowactivate --sync "$wid" >/dev/null 2>&1 || xdotool windowfocus --sync "$wid"

@@ -17,19 +17,8 @@ require_tools Xvfb xdotool xclip xwininfo xprop openbox trayer import
 start_x_desktop
 shot() { save_screen "$out_dir/zhcalc-tray-about-$1.png"; }
 
-trayer --edge top --align right --SetDockType true --SetPartialStrut true --expand true \
-    --widthtype request --height 24 >"$work/trayer.log" 2>&1 &
-pids+=($!)
-wait_for 10 sh -c 'xdotool search --class trayer | grep -q .' || fail "trayer did not start"
-
-env HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" LANG=C LC_ALL=C "$program" \
-    >"$work/zhcalc.log" 2>&1 &
-zhcalc_pid=$!
-pids+=($zhcalc_pid)
-visible() { xdotool search --onlyvisible --class '^zhcalc$'; }
-wait_for 15 sh -c "xdotool search --onlyvisible --class '^zhcalc\$' | grep -q ." ||
-    fail "the calculator window did not appear"
-wid=$(visible | head -n1)
+start_tray_host
+start_zhcalc "$program" "$work/zhcalc.log" LANG=C LC_ALL=C
 
 map_state() { xwininfo -id "$1" 2>/dev/null | awk '/Map State:/ {print $3}'; }
 viewable() { [[ $(map_state "$1") == IsViewable ]]; }
@@ -43,7 +32,7 @@ about_window() {
     done | head -n1
 }
 # The tray icon: the program's visible window that is neither of the two.
-tray_icon() { visible | grep -vx -e "$wid" -e "${about:-0}" | head -n1; }
+tray_icon() { zhcalc_windows | grep -vx -e "$wid" -e "${about:-0}" | head -n1; }
 # Whether window $1 is stacked above window $2 (openbox's stacking list, bottom first).
 above() {
     local list
@@ -117,7 +106,7 @@ xdotool windowactivate --sync "$wid" >/dev/null 2>&1
 xdotool key Escape
 xdotool type "1+"
 xdotool key Return
-error_box() { visible | grep -vx "$wid" | head -n1; }
+error_box() { zhcalc_windows | grep -vx "$wid" | head -n1; }
 wait_for 5 sh -c "xdotool search --onlyvisible --class '^zhcalc\$' | grep -vxq $wid" ||
     fail "error box: no box for 1+"
 box=$(error_box)

@@ -32,13 +32,8 @@ export DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$work/bus-address")
 [[ -n $DBUS_SESSION_BUS_ADDRESS ]] || fail "no session bus address"
 
 # The decimal separator of the C locale is the point.
-env HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" LANG=C.UTF-8 LC_ALL=C.UTF-8 \
-    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >"$work/zhcalc.log" 2>&1 &
-zhcalc_pid=$!
-pids+=($zhcalc_pid)
-wait_for 15 sh -c "xdotool search --onlyvisible --class '^zhcalc\$' | grep -q ." ||
-    fail "the calculator window did not appear"
-wid=$(xdotool search --onlyvisible --class '^zhcalc$' | head -n1)
+start_zhcalc "$program" "$work/zhcalc.log" LANG=C.UTF-8 LC_ALL=C.UTF-8 \
+    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
 /usr/bin/python3 "$here/a11y_check.py" "$wid" "." || fail "the accessibility bus is not as expected"
 shot "about"

@@ -245,10 +245,7 @@ wait_for 5 viewable || fail "the window did not come back"
 echo "ok: without a tray, minimize iconifies and the window comes back"
 
 # 4. Minimize with a tray host: the window hides, an icon appears, a click brings it back.
-trayer --edge top --align right --SetDockType true --SetPartialStrut true --expand true \
-    --widthtype request --height 24 >"$work/trayer.log" 2>&1 &
-pids+=($!)
-wait_for 10 sh -c 'xdotool search --class trayer | grep -q .' || fail "trayer did not start"
+start_tray_host
 sleep 0.2  # the program learns of the new tray through its selection owner
 xdotool windowminimize "$wid"
 withdrawn() { ! viewable && ! iconic; }
