@@ -46,7 +46,29 @@ above() {
     ((a > b && b >= 0))
 }
 
-# minimize_with TARGET: minimizes the calculator or the about window, then brings both
+# through_tray LABEL MODAL TARGET: minimizing TARGET (the calculator or its modal
+# window MODAL) sends both to the tray; one click on the icon brings both back, MODAL
+# above the calculator.
+through_tray() {
+    local label=$1 modal=$2 target=$3
+    xdotool windowminimize "$target"
+    wait_for 5 withdrawn "$wid" || fail "$label: the calculator did not go to the tray ($(map_state "$wid"))"
+    wait_for 5 sh -c "[ -n \"\$(xdotool search --onlyvisible --class '^zhcalc\$' | grep -vx -e $wid -e $modal)\" ]" ||
+        fail "$label: no icon in the tray"
+    viewable "$modal" && fail "$label: the modal window stayed on screen without its calculator"
+    about=$modal
+    local icon
+    icon=$(tray_icon)
+    shot "${label// /-}-tray"
+    eval "$(xdotool getwindowgeometry --shell "$icon")"
+    xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1
+    wait_for 5 viewable "$wid" || fail "$label: a click on the icon did not bring the calculator back"
+    wait_for 5 viewable "$modal" || fail "$label: the modal window did not come back"
+    wait_for 5 above "$modal" "$wid" || fail "$label: the modal window is not above the calculator"
+    shot "${label// /-}-restored"
+}
+
+# check_round TARGET LABEL: minimizes the calculator or the about window, then brings both
 # back by a click on the tray icon and checks the about window there works.
 round=0
 check_round() {
@@ -61,19 +83,7 @@ check_round() {
     about=$(about_window)
     wait_for 5 viewable "$about" || fail "$label: the about window is not viewable"
     [[ $target == calculator ]] && target_id=$wid || target_id=$about
-    xdotool windowminimize "$target_id"
-    wait_for 5 withdrawn "$wid" || fail "$label: the calculator did not go to the tray ($(map_state "$wid"))"
-    wait_for 5 sh -c "[ -n \"\$(xdotool search --onlyvisible --class '^zhcalc\$' | grep -vx -e $wid -e $about)\" ]" ||
-        fail "$label: no icon in the tray"
-    viewable "$about" && fail "$label: the about window stayed on screen without its calculator"
-    icon=$(tray_icon)
-    shot "$round-tray"
-    eval "$(xdotool getwindowgeometry --shell "$icon")"
-    xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1
-    wait_for 5 viewable "$wid" || fail "$label: a click on the icon did not bring the calculator back"
-    wait_for 5 viewable "$about" || fail "$label: the about window did not come back"
-    wait_for 5 above "$about" "$wid" || fail "$label: the about window is not above the calculator"
-    shot "$round-restored"
+    through_tray "round $round" "$about" "$target_id"
     # Still modal: a click on the calculator's "1" does nothing.
     xdotool mousemove --window "$wid" 35 60 click 1
     # Still working: C->K converts the edit's 0, and the edit's text copies out.
@@ -111,18 +121,7 @@ wait_for 5 sh -c "xdotool search --onlyvisible --class '^zhcalc\$' | grep -vxq $
     fail "error box: no box for 1+"
 box=$(error_box)
 xprop -id "$box" _NET_WM_NAME | grep -qF "ЖЫЖ" || fail "error box: the new window is not the error box"
-xdotool windowminimize "$wid"
-wait_for 5 withdrawn "$wid" || fail "error box: the calculator did not go to the tray"
-about=$box
-wait_for 5 sh -c "[ -n \"\$(xdotool search --onlyvisible --class '^zhcalc\$' | grep -vx -e $wid -e $box)\" ]" ||
-    fail "error box: no icon in the tray"
-icon=$(tray_icon)
-eval "$(xdotool getwindowgeometry --shell "$icon")"
-xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1
-wait_for 5 viewable "$wid" || fail "error box: a click on the icon did not bring the calculator back"
-wait_for 5 viewable "$box" || fail "error box: the box did not come back"
-wait_for 5 above "$box" "$wid" || fail "error box: the box is not above the calculator"
-shot "error-box-restored"
+through_tray "error box" "$box" "$wid"
 xdotool windowactivate --sync "$box" >/dev/null 2>&1
 xdotool key Return
 wait_for 5 sh -c "! xwininfo -id $box 2>/dev/null | grep -q IsViewable" ||
