@@ -6,10 +6,10 @@
 #include <QEvent>
 #include <stdexcept>
 
-#include "calculator/key_table.h"
 #include "app/calculator_window.h"
 #include "app/layout.h"
 #include "app/mail_label.h"
+#include "calculator/key_table.h"
 #include "controls/accessibility/accessible_events.h"
 #include "controls/accessibility/control_accessibles.h"
 #include "controls/accessibility/read_only_text.h"
