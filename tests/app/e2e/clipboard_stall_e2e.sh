@@ -21,7 +21,6 @@ shot() { save_screen "$out_dir/zhcalc-clipboard-$1.png"; }
 
 start_zhcalc "$program" "$work/zhcalc.log"
 xdotool windowactivate --sync "$wid" >/dev/null 2>&1
-clipboard_is() { [[ $(xclip -selection clipboard -o 2>/dev/null) == "$1" ]]; }
 # The program's window other than the calculator: the error box.
 box() { zhcalc_windows | grep -vx "$wid" | head -n1; }
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
@@ -72,7 +71,7 @@ for case in "stall ctrl+v" "stall key" "incr-stall ctrl+v"; do
     xdotool windowactivate --sync "$wid" >/dev/null 2>&1
     xdotool key ctrl+c
     wait_for 3 clipboard_is "12+3" ||
-        fail "$mode, $how: after the box the display copies as '$(xclip -selection clipboard -o 2>/dev/null)', expected 12+3"
+        fail "$mode, $how: after the box the display copies as '$(clipboard_text)', expected 12+3"
     stop_owner
     echo "ok: $mode owner, $how: error box after $waited ms, display kept, copy works"
 done
@@ -99,7 +98,7 @@ for case in "answer ctrl+v 2*21 2*21" "incr ctrl+v 1234567+8 1234567+8" "refuse 
     paste_with "$how"
     xdotool key ctrl+c
     wait_for 3 clipboard_is "9$expected" ||
-        fail "$mode owner, $how: the display copies as '$(xclip -selection clipboard -o 2>/dev/null)', expected '9$expected'"
+        fail "$mode owner, $how: the display copies as '$(clipboard_text)', expected '9$expected'"
     [[ -z $(box) ]] || fail "$mode owner, $how: an error box appeared"
     stop_owner
     echo "ok: $mode owner, $how: pasted '$expected'"

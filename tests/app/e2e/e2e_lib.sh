@@ -81,5 +81,17 @@ start_zhcalc() {
     wid=$(zhcalc_windows | head -n1)
 }
 
+# The clipboard's text as another X client reads it, and whether it is $1.
+clipboard_text() { xclip -selection clipboard -o 2>/dev/null; }
+clipboard_is() { [[ $(clipboard_text) == "$1" ]]; }
+
+# offer_clipboard TEXT: another program (xclip) holds TEXT on the clipboard until it is
+# taken from it or the script ends.
+offer_clipboard() {
+    printf %s "$1" | xclip -quiet -selection clipboard -i >/dev/null 2>&1 &
+    pids+=($!)
+    wait_for 5 clipboard_is "$1" || fail "xclip did not take the clipboard"
+}
+
 # save_screen FILE: the whole screen, for a reviewer.
 save_screen() { import -window root "$1" 2>/dev/null && echo "screenshot: $1"; }

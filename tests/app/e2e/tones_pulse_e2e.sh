@@ -37,15 +37,13 @@ start_zhcalc "$program" "$work/zhcalc.log" LANG=C LC_ALL=C
 wait_for 5 sh -c "xwininfo -id $wid | grep -q 'Map State: IsViewable'" ||
     fail "the window is not viewable"
 xdotool windowactivate --sync "$wid" >/dev/null 2>&1 || xdotool windowfocus --sync "$wid"
-
-clipboard_is() { [[ $(xclip -selection clipboard -o 2>/dev/null) == "$1" ]]; }
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
 
 start=$(now_ms)
 xdotool type "12345"
 xdotool key ctrl+c
 wait_for 10 clipboard_is 12345 ||
-    fail "the clipboard reads '$(xclip -selection clipboard -o 2>/dev/null)', expected 12345"
+    fail "the clipboard reads '$(clipboard_text)', expected 12345"
 elapsed=$(($(now_ms) - start))
 echo "typed 12345 and Ctrl+C: clipboard after $elapsed ms"
 

@@ -23,7 +23,6 @@ start_zhcalc "$program" "$work/zhcalc.log" LANG=C LC_ALL=C
 map_state() { xwininfo -id "$1" 2>/dev/null | awk '/Map State:/ {print $3}'; }
 viewable() { [[ $(map_state "$1") == IsViewable ]]; }
 withdrawn() { ! viewable "$1" && ! xprop -id "$1" WM_STATE 2>/dev/null | grep -q Iconic; }
-clipboard_is() { [[ $(xclip -selection clipboard -o 2>/dev/null) == "$1" ]]; }
 # The about window: the program's window with that caption.
 about_window() {
     local w
@@ -90,7 +89,7 @@ check_round() {
     xdotool mousemove --window "$about" 348 44 click 1
     xdotool mousemove --window "$about" 400 17 click 1 key ctrl+a ctrl+c
     wait_for 5 clipboard_is "273.15" ||
-        fail "$label: the converter reads '$(xclip -selection clipboard -o 2>/dev/null)', expected 273.15"
+        fail "$label: the converter reads '$(clipboard_text)', expected 273.15"
     # Closed, the calculator takes input again, and the "1" never reached it.
     xdotool key Escape  # the about window has the focus
     wait_for 5 sh -c "! xwininfo -id $about 2>/dev/null | grep -q IsViewable" ||
@@ -98,12 +97,12 @@ check_round() {
     xdotool windowactivate --sync "$wid" >/dev/null 2>&1
     xdotool key ctrl+c
     wait_for 5 clipboard_is "9" ||
-        fail "$label: the display copies as '$(xclip -selection clipboard -o 2>/dev/null)' (a click went through the modal window?)"
+        fail "$label: the display copies as '$(clipboard_text)' (a click went through the modal window?)"
     xdotool key Escape
     xdotool type "4*$round"
     xdotool key Return ctrl+c
     wait_for 5 clipboard_is "$((4 * round))" ||
-        fail "$label: after the about window closed the calculator copies '$(xclip -selection clipboard -o 2>/dev/null)', expected $((4 * round))"
+        fail "$label: after the about window closed the calculator copies '$(clipboard_text)', expected $((4 * round))"
     echo "ok: $label: both to the tray, back by one click, the about window above and working"
 }
 
@@ -130,7 +129,7 @@ xdotool windowactivate --sync "$wid" >/dev/null 2>&1
 xdotool key Escape
 xdotool type "6*7"
 xdotool key Return ctrl+c
-wait_for 5 clipboard_is "42" || fail "error box: after the box the calculator copies '$(xclip -selection clipboard -o 2>/dev/null)'"
+wait_for 5 clipboard_is "42" || fail "error box: after the box the calculator copies '$(clipboard_text)'"
 echo "ok: an error box open: both to the tray, back by one click, the box above"
 kill -0 "$zhcalc_pid" 2>/dev/null || fail "zhcalc exited"
 echo "PASSED"

@@ -57,7 +57,6 @@ wait_for 5 viewable || fail "the window is not viewable"
 focus() {
     xdotool windowactivate --sync "$wid" >/dev/null 2>&1 || xdotool windowfocus --sync "$wid"
 }
-clipboard_is() { [[ $(xclip -selection clipboard -o 2>/dev/null) == "$1" ]]; }
 sep=$(LC_ALL=$want_locale locale decimal_point)
 [[ $sep == "." || $sep == "," ]] || sep=.
 echo "display $display, locale $want_locale, decimal separator '$sep', window $wid"
@@ -77,7 +76,7 @@ click_on() { click_at ${at[$1]}; }
 copied_is() {
     xdotool key ctrl+c
     wait_for 5 clipboard_is "$1" ||
-        fail "$2: the display reads '$(xclip -selection clipboard -o 2>/dev/null)', expected '$1'"
+        fail "$2: the display reads '$(clipboard_text)', expected '$1'"
 }
 
 # The frame is centred on the screen (openbox leaves the whole screen as work area).
@@ -182,26 +181,22 @@ xdotool key Escape
 xdotool type --delay 30 "7/2"
 xdotool key --delay 30 Return ctrl+c
 wait_for 5 clipboard_is "3${sep}5" ||
-    fail "7/2 gave '$(xclip -selection clipboard -o 2>/dev/null)', expected '3${sep}5'"
+    fail "7/2 gave '$(clipboard_text)', expected '3${sep}5'"
 echo "ok: typed 7/2, Enter, Ctrl+C -> 3${sep}5"
 
 # 2. Offer text on the clipboard, paste it with Ctrl+V, evaluate and copy the result.
-printf %s "12*3" | xclip -quiet -selection clipboard -i >/dev/null 2>&1 &
-pids+=($!)
-wait_for 5 clipboard_is "12*3" || fail "xclip did not take the clipboard"
+offer_clipboard "12*3"
 focus
 xdotool key --delay 30 Escape ctrl+v Return ctrl+c
 wait_for 5 clipboard_is "36" ||
-    fail "pasting 12*3 gave '$(xclip -selection clipboard -o 2>/dev/null)', expected 36"
+    fail "pasting 12*3 gave '$(clipboard_text)', expected 36"
 echo "ok: xclip 12*3, Ctrl+V, Enter, Ctrl+C -> 36"
 
 # Cyrillic goes through the code page and back; what it lacks becomes "?".
-printf %s "Пи€日" | xclip -quiet -selection clipboard -i >/dev/null 2>&1 &
-pids+=($!)
-wait_for 5 clipboard_is "Пи€日" || fail "xclip did not take the clipboard"
+offer_clipboard "Пи€日"
 xdotool key --delay 30 Escape ctrl+v ctrl+c
 wait_for 5 clipboard_is "Пи€?" ||
-    fail "pasting Пи€日 gave '$(xclip -selection clipboard -o 2>/dev/null)', expected 'Пи€?'"
+    fail "pasting Пи€日 gave '$(clipboard_text)', expected 'Пи€?'"
 echo "ok: xclip Пи€日, Ctrl+V, Ctrl+C -> Пи€?"
 
 # Keys on screen: "C", then "1", "+", "2", "=" clicked with the mouse, copied with "буф".
@@ -212,7 +207,7 @@ click_at 75 60    # "2"
 click_at 75 180   # "="
 click_at 165 204  # "буф"
 wait_for 5 clipboard_is "3" ||
-    fail "clicking 1 + 2 = gave '$(xclip -selection clipboard -o 2>/dev/null)', expected 3"
+    fail "clicking 1 + 2 = gave '$(clipboard_text)', expected 3"
 echo "ok: clicked C 1 + 2 = буф -> 3"
 shot "window"
 
